@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+namespace game {
+
+// The folder that holds the program, with Graphics/ and Files/ beside the executable. The game
+// names its files as "\Graphics\Quit.GIF" or "\Files\TempFiles\CurrentMoney.txt"; this is the
+// one place where such a name becomes a path of the file system in use.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(QString root);
+
+    const QString& root() const { return root_; }
+    QString path(const QString& gameName) const;
+    QString path(const char* gameName) const { return path(QString::fromLatin1(gameName)); }
+    QString path(const std::string& gameName) const { return path(QString::fromStdString(gameName)); }
+
+private:
+    QString root_;
+};
+
+// The current-game files that carry the game from screen to screen.
+inline constexpr const char* CurrentSlotFile = "\\Files\\TempFiles\\CurrentSlot.txt";
+inline constexpr const char* CurrentMoneyFile = "\\Files\\TempFiles\\CurrentMoney.txt";
+inline constexpr const char* CurrentBankFile = "\\Files\\TempFiles\\CurrentBank.txt";
+
+inline constexpr int SlotCount = 3;
+// The name an empty slot holds.
+inline constexpr const char* EmptySlotName = "(Nobody)";
+
+// The path of slot n's "Name.txt", "Money.txt" or "Bank.txt".
+QString SlotFilePath(const ProgramFolder& folder, int slot, const QString& fileName);
+
+} // namespace game

@@ -1,0 +1,31 @@
+#include "ui/GameTimer.h"
+
+namespace ui {
+
+GameTimer::GameTimer(QObject* parent, bool manual) : QObject(parent), manual_(manual) {
+    connect(&timer_, &QTimer::timeout, this, &GameTimer::tick);
+}
+
+void GameTimer::setInterval(int milliseconds) {
+    interval_ = milliseconds;
+    timer_.setInterval(milliseconds);
+}
+
+void GameTimer::start() {
+    if (active_) return;
+    active_ = true;
+    if (!manual_) timer_.start();
+}
+
+void GameTimer::stop() {
+    active_ = false;
+    timer_.stop();
+}
+
+bool GameTimer::isActive() const { return active_; }
+
+void GameTimer::fire() {
+    if (active_) emit tick();
+}
+
+} // namespace ui

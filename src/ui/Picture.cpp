@@ -1,0 +1,144 @@
+#include "ui/Picture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSet>
+
+#include <cstdio>
+
+namespace ui {
+
+namespace {
+
+// A missing picture is reported once on the console; the game goes on with a blank control.
+void warnMissing(const QString& path) {
+    static QSet<QString> told;
+    if (told.contains(path)) return;
+    told.insert(path);
+    std::fprintf(stderr, "Vantrell: the picture %s could not be read\n", qPrintable(path));
+}
+
+} // namespace
+
+bool PictureSource::load(const QString& path) {
+    path_ = path;
+    image_ = QImage(path);
+    if (image_.isNull()) {
+        warnMissing(path);
+        return false;
+    }
+    return true;
+}
+
+void PictureSource::clear() {
+    path_.clear();
+    image_ = QImage();
+}
+
+void PictureSource::paint(QPainter& painter, const QRect& target) const {
+    if (image_.isNull()) return;
+    if (image_.size() == target.size()) {
+        painter.drawImage(target.topLeft(), image_);
+        return;
+    }
+    // Scale once at the device's pixel density so a high-density screen gets the sharpest
+    // result the picture allows.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    QImage scaled = image_.scaled(target.size() * ratio, Qt::IgnoreAspectRatio,
+                                  Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    painter.drawImage(target.topLeft(), scaled);
+}
+
+Image::Image(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+
+void Image::setPicture(const QString& path) {
+    picture_.load(path);
+    if (!sizeFixed_ && !picture_.isNull()) resize(picture_.naturalSize());
+    update();
+}
+
+void Image::clearPicture() {
+    picture_.clear();
+    update();
+}
+
+void Image::setRect(int left, int top, int width, int height) {
+    sizeFixed_ = true;
+    setGeometry(left, top, width, height);
+}
+
+void Image::setFixedPictureSize(int width, int height) {
+    sizeFixed_ = true;
+    resize(width, height);
+}
+
+void Image::setPosition(int left, int top) { move(left, top); }
+
+void Image::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    picture_.paint(painter, rect());
+}
+
+void Image::mouseMoveEvent(QMouseEvent* event) {
+    emit pointerMoved();
+    event->accept();
+}
+
+ImageButton::ImageButton(QWidget* parent, const QString& accessibleName)
+    : QAbstractButton(parent) {
+    setAccessibleName(accessibleName);
+    setToolTip(accessibleName);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    setMouseTracking(true);
+}
+
+void ImageButton::setPicture(const QString& path) {
+    picture_.load(path);
+    if (!sizeFixed_ && !picture_.isNull()) resize(picture_.naturalSize());
+    update();
+}
+
+void ImageButton::setRect(int left, int top, int width, int height) {
+    sizeFixed_ = true;
+    setGeometry(left, top, width, height);
+}
+
+void ImageButton::setPosition(int left, int top) { move(left, top); }
+
+QSize ImageButton::sizeHint() const {
+    return picture_.isNull() ? QSize(80, 32) : picture_.naturalSize();
+}
+
+void ImageButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (picture_.isNull()) {
+        // Without its picture the button still shows what it does, so the game stays playable.
+        QPainterPath shape;
+        shape.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+        painter.fillPath(shape, QColor(110, 24, 36));
+        painter.setPen(QColor(240, 228, 200));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, accessibleName());
+    } else {
+        picture_.paint(painter, rect());
+    }
+    if (isDown()) painter.fillRect(rect(), QColor(0, 0, 0, 60));
+    if (!isEnabled()) painter.fillRect(rect(), QColor(40, 40, 40, 110));
+    if (hasFocus()) {
+        QPen pen(QColor(232, 190, 90), 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+void ImageButton::mouseMoveEvent(QMouseEvent* event) {
+    emit pointerMoved();
+    QAbstractButton::mouseMoveEvent(event);
+    event->accept();
+}
+
+} // namespace ui

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+namespace ui {
+
+// A picture read from its GIF file each time it is set. Where the screen gives the control a
+// size the picture is drawn into that rectangle; otherwise the control takes the picture's size.
+class PictureSource {
+public:
+    // Returns false when the file cannot be read; the picture is then blank.
+    bool load(const QString& path);
+    void clear();
+    const QString& path() const { return path_; }
+    bool isNull() const { return image_.isNull(); }
+    QSize naturalSize() const { return image_.size(); }
+    void paint(QPainter& painter, const QRect& target) const;
+
+private:
+    QString path_;
+    QImage image_;
+};
+
+// A picture that only decorates, or reports the pointer passing over it.
+class Image : public QWidget {
+    Q_OBJECT
+public:
+    explicit Image(QWidget* parent);
+
+    void setPicture(const QString& path);
+    void clearPicture();
+    QString picturePath() const { return picture_.path(); }
+    bool hasPicture() const { return !picture_.isNull(); }
+
+    // Fixes the control's rectangle; the picture is drawn into it from now on.
+    void setRect(int left, int top, int width, int height);
+    void setFixedPictureSize(int width, int height);
+    // Places the control; it keeps the size of its picture unless a size was fixed.
+    void setPosition(int left, int top);
+
+signals:
+    void pointerMoved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    PictureSource picture_;
+    bool sizeFixed_ = false;
+};
+
+// A picture that a player clicks: a real button, so it takes focus, reacts to Space and carries
+// an accessible name.
+class ImageButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    ImageButton(QWidget* parent, const QString& accessibleName);
+
+    void setPicture(const QString& path);
+    QString picturePath() const { return picture_.path(); }
+    bool hasPicture() const { return !picture_.isNull(); }
+
+    void setRect(int left, int top, int width, int height);
+    void setPosition(int left, int top);
+
+    QSize sizeHint() const override;
+
+signals:
+    void pointerMoved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    PictureSource picture_;
+    bool sizeFixed_ = false;
+};
+
+} // namespace ui

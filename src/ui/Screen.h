@@ -1,0 +1,54 @@
+#pragma once
+
+#include "ui/Picture.h"
+#include "ui/ScreenId.h"
+
+#include <QWidget>
+
+namespace ui {
+
+class ScreenModel;
+
+// One screen of the game: a fixed 600 x 400 page of the game window (or, for the sleep dialog,
+// a small window of its own) with a background picture and its controls.
+class Screen : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Page, Dialog };
+
+    Screen(ScreenId id, ScreenModel& model, Kind kind = Kind::Page, QSize size = {600, 400});
+
+    ScreenId id() const { return id_; }
+    Kind kind() const { return kind_; }
+    ScreenModel& screens() const { return model_; }
+
+    // The load step, run once per load. Returns false when the screen cannot open; it has then
+    // told the player why, and the screen model discards it.
+    virtual bool load() = 0;
+
+    // The window's own close button was pressed while this screen was in front. Returning true
+    // ends the program the way the main menu's Quit does; a screen that must first save or ask
+    // does so here, and returns false to stay.
+    virtual bool closeRequested() { return true; }
+
+    void setBackground(const QString& path);
+    QString backgroundPath() const { return background_.path(); }
+
+signals:
+    // The pointer moved over the screen itself, outside every visible control.
+    void backgroundPointerMoved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void childEvent(QChildEvent* event) override;
+
+private:
+    ScreenId id_;
+    Kind kind_;
+    ScreenModel& model_;
+    PictureSource background_;
+};
+
+} // namespace ui

@@ -1,0 +1,81 @@
+#include "TestGame.h"
+
+#include "game/Records.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTest>
+#include <QWidget>
+
+TestGame::TestGame() {
+    QVERIFY2(dir_.isValid(), "no temporary program folder");
+    // The delivered save folders, copied so the test may change them.
+    const QDir delivered(QStringLiteral(VANTRELL_DELIVERED_FILES_DIR));
+    for (const QString& sub : {QStringLiteral("TempFiles"), QStringLiteral("Slot1"),
+                               QStringLiteral("Slot2"), QStringLiteral("Slot3")}) {
+        QDir().mkpath(dir_.path() + "/Files/" + sub);
+        for (const QString& file : QDir(delivered.filePath(sub)).entryList(QDir::Files))
+            QFile::copy(delivered.filePath(sub + "/" + file),
+                        dir_.path() + "/Files/" + sub + "/" + file);
+    }
+    QFile::link(QStringLiteral(VANTRELL_GRAPHICS_DIR), dir_.path() + "/Graphics");
+    game_ = std::make_unique<app::Game>(
+        game::GameContext{game::ProgramFolder(dir_.path()), dialogs, random, true});
+}
+
+TestGame::~TestGame() = default;
+
+QString TestGame::path(const char* gameName) const {
+    return game::ProgramFolder(dir_.path()).path(gameName);
+}
+
+void TestGame::writeBytes(const char* gameName, const QByteArray& bytes) {
+    QFile file(path(gameName));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray TestGame::bytes(const char* gameName) const {
+    QFile file(path(gameName));
+    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+    return file.readAll();
+}
+
+void TestGame::writeInteger(const char* gameName, std::int16_t value) {
+    writeBytes(gameName, game::integerRecordBytes(value));
+}
+
+int TestGame::integer(const char* gameName) const {
+    const auto record = game::ReadIntegerRecord(path(gameName));
+    if (!record.ok()) {
+        QTest::qFail(qPrintable(record.error().message()), __FILE__, __LINE__);
+        return -99999;
+    }
+    return record.value();
+}
+
+void TestGame::setCurrentGame(int slot, int money, int bank, const QString& name) {
+    const QByteArray slotDir = "\\Files\\Slot" + QByteArray::number(slot);
+    writeBytes("\\Files\\TempFiles\\CurrentSlot.txt", game::integerRecordBytes(std::int16_t(slot)));
+    writeBytes("\\Files\\TempFiles\\CurrentMoney.txt", game::integerRecordBytes(std::int16_t(money)));
+    writeBytes("\\Files\\TempFiles\\CurrentBank.txt", game::integerRecordBytes(std::int16_t(bank)));
+    writeBytes((slotDir + "\\Name.txt").constData(), game::textRecordBytes(name));
+    writeBytes((slotDir + "\\Money.txt").constData(), game::integerRecordBytes(std::int16_t(money)));
+    writeBytes((slotDir + "\\Bank.txt").constData(), game::integerRecordBytes(std::int16_t(bank)));
+}
+
+void TestGame::click(QWidget* control) {
+    QVERIFY2(control, "no such control");
+    QVERIFY2(control->isVisible(), qPrintable(control->objectName() + " is not visible"));
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
+}
+
+void TestGame::movePointer(QWidget* screen, QPoint at) {
+    QWidget* target = screen->childAt(at);
+    if (!target) target = screen;
+    QMouseEvent move(QEvent::MouseMove, target->mapFrom(screen, at), screen->mapToGlobal(at),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+}
