@@ -33,8 +33,8 @@ Outcome DecideOutcome(std::int16_t playerTotal, std::int16_t dealerTotal);
 
 // What the dealer did and how the stand ended.
 struct StandReport {
-    int dealerDraws = 0;     // cards the dealer drew, into slots 3, 4, ... in order
-    int firstDrawnCard = 0;  // the drawn card index of the dealer's first draw (0 when none)
+    int dealerDraws = 0;    // cards the dealer drew, into slots 3, 4, ... in order
+    int firstDrawnCard = 0; // the drawn card index of the dealer's first draw (0 when none)
     Outcome outcome = Outcome::NoDecision;
 };
 

@@ -7,9 +7,8 @@ namespace engine {
 
 // A fixed array indexed from 1, so the table code reads like the rules: PlayerRanks(3) is the
 // third card slot. An index outside 1..N throws instead of touching foreign memory.
-template <typename T, int N>
-class OneBased {
-public:
+template <typename T, int N> class OneBased {
+  public:
     static constexpr int size() { return N; }
 
     T& operator()(int index) { return items_.at(static_cast<std::size_t>(index - 1)); }
@@ -24,7 +23,7 @@ public:
 
     bool operator==(const OneBased&) const = default;
 
-private:
+  private:
     std::array<T, N> items_{};
 };
 
