@@ -1,0 +1,50 @@
+#include "support/ScriptedRandom.h"
+
+#include <array>
+
+float ScriptedRandom::valueForCard(int n) {
+    // The middle of each card's width; the ace of spades and the king of diamonds have wider
+    // and narrower ones at the ends of the range.
+    if (n <= 1) return 1.0f / 52.0f;
+    if (n >= 52) return static_cast<float>(51.75 / 52.0);
+    return static_cast<float>(n / 52.0);
+}
+
+int ScriptedRandom::cardNumber(std::string_view suit, int rank) {
+    static constexpr std::array<std::string_view, 4> suits = {"Spades", "Hearts", "Clovers",
+                                                              "Diamonds"};
+    if (rank < 1 || rank > 13) return 0;
+    for (int k = 0; k < static_cast<int>(suits.size()); ++k)
+        if (suits[static_cast<std::size_t>(k)] == suit) return k * 13 + rank;
+    return 0;
+}
+
+ScriptedRandom& ScriptedRandom::dealing(std::initializer_list<int> cardNumbers) {
+    for (int n : cardNumbers)
+        script_.push_back(valueForCard(n));
+    return *this;
+}
+
+ScriptedRandom& ScriptedRandom::queue(float r) {
+    script_.push_back(r);
+    return *this;
+}
+
+void ScriptedRandom::reseedFromClock() {
+    ++reseeds_;
+    reseededSinceDraw_ = true;
+}
+
+float ScriptedRandom::next() {
+    if (!reseededSinceDraw_) ++drawsWithoutReseed_;
+    reseededSinceDraw_ = false;
+    ++draws_;
+    if (!script_.empty()) {
+        const float r = script_.front();
+        script_.pop_front();
+        return r;
+    }
+    const int card = valuesPastScript_ % 52 + 1;
+    ++valuesPastScript_;
+    return valueForCard(card);
+}
