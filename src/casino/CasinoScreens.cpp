@@ -1,12 +1,11 @@
 #include "casino/CasinoScreens.h"
 
-#include "game/PlaceholderScreen.h"
-#include "ui/ScreenModel.h"
+#include "casino/CasinoTable.h"
 
 namespace casino {
 
 ui::Screen* makeCasinoTable(ui::ScreenModel& screens, const game::GameContext& context) {
-    return new game::PlaceholderScreen(screens, context, ui::ScreenId::Test, ui::ScreenId::Locations);
+    return new CasinoTable(screens, context);
 }
 
 } // namespace casino
