@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+
+// The full-screen backgrounds, 600 x 400, one for each place of the game.
+namespace art {
+
+QImage tableBackground();
+QImage startBackground();
+QImage townBackground();
+QImage homeBackground();
+QImage schoolBackground();
+QImage bankBackground();
+
+} // namespace art

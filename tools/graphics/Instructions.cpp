@@ -1,0 +1,216 @@
+#include "Instructions.h"
+
+#include "Buttons.h"
+#include "Canvas.h"
+#include "Cards.h"
+#include "Palette.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTextDocument>
+
+// The four pages that teach the game: a gold title and short lines, each led by a suit, with
+// the words a player will see on screen picked out in gold.
+namespace art {
+namespace {
+
+struct Page {
+    QString title;
+    QStringList lines;
+    QString closing;
+};
+
+Page pageText(int page) {
+    switch (page) {
+    case 1:
+        return {
+            QStringLiteral("Welcome to Vantrell"),
+            {QStringLiteral("*New Game* starts a game in one of three save slots. You are asked "
+                            "your name and begin with *$100* in hand and *$0* in the bank. A new "
+                            "game overwrites the slot you pick."),
+             QStringLiteral("*Continue* picks up a saved slot where you left it."),
+             QStringLiteral("The game saves itself: after every casino hand, when the tournament "
+                            "pays, and when you leave the bank."),
+             QStringLiteral("The town has four places: *Home*, *Casino*, *Vantrell* (your "
+                            "school) and *Bank*. Pick one in the list and press *Go*.")},
+            {}};
+    case 2:
+        return {QStringLiteral("The casino"),
+                {QStringLiteral("Press *Deal* and type a bet in whole dollars: 1 to 9999, and no "
+                                "more than you hold."),
+                 QStringLiteral("You get two cards face up; the dealer gets one face down and one "
+                                "face up."),
+                 QStringLiteral("*Hit* takes a card. *Stand* ends your turn. *Double Down* doubles "
+                                "the bet, takes exactly one card and stands."),
+                 QStringLiteral("Cards 2 to 10 count their value; J, Q and K count 10. Aces count "
+                                "11, but when a hand passes 21 all its aces count 1 at once."),
+                 QStringLiteral("Over 21 you bust and lose. Six cards without busting win."),
+                 QStringLiteral("The dealer draws to 18 (stands on 18 or more) and holds at most "
+                                "five cards."),
+                 QStringLiteral("A win pays even money: your bet comes back twice. A draw returns "
+                                "the bet. Cash in hand after a win is capped at $9999."),
+                 QStringLiteral("Press *Reset* for the next hand; leave with the small *X* between "
+                                "hands.")},
+                {}};
+    case 3:
+        return {QStringLiteral("The school tournament"),
+                {QStringLiteral("Choose *Vantrell* in town and enter the *Tournament*."),
+                 QStringLiteral("Five rounds of blackjack: no wager and no double down. Press "
+                                "*Start* to deal and *Continue* after each hand."),
+                 QStringLiteral("A win passes the round, a draw replays it, and a loss or a bust "
+                                "ends the tournament."),
+                 QStringLiteral("Win all five rounds to receive *$200* in cash.")},
+                {}};
+    default:
+        return {QStringLiteral("The bank and home"),
+                {QStringLiteral("The *Bank* keeps your money: type an amount and press *Deposit* "
+                                "or *Withdraw*."),
+                 QStringLiteral("Neither your cash nor your account can hold more than $9999; any "
+                                "excess goes back."),
+                 QStringLiteral("Wait three seconds between orders."),
+                 QStringLiteral("*Home* shows your name, cash and bank balance."),
+                 QStringLiteral("*Sleep*, answered *Yes*, ends the game; your slot keeps "
+                                "everything for next time.")},
+                QStringLiteral("Good luck!")};
+    }
+}
+
+QString toHtml(const QString& line) {
+    QString html = line.toHtmlEscaped();
+    static const QRegularExpression marked(QStringLiteral("\\*([^*]+)\\*"));
+    html.replace(
+        marked,
+        QStringLiteral("<b><font color=\"%1\">\\1</font></b>").arg(colour::goldLight.name()));
+    return html;
+}
+
+// Lays out one line of text in the width and returns its height; draws it when asked.
+qreal textBlock(QPainter* painter, const QString& line, QPointF at, qreal width, qreal size) {
+    QTextDocument doc;
+    doc.setDocumentMargin(0);
+    doc.setDefaultFont(font(size, false));
+    doc.setTextWidth(width);
+    doc.setHtml(toHtml(line));
+    if (painter) {
+        painter->save();
+        painter->translate(at);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.palette.setColor(QPalette::Text, colour::cream);
+        doc.documentLayout()->draw(painter, context);
+        painter->restore();
+    }
+    return doc.size().height();
+}
+
+void illustrate(QPainter& painter, int page, const QRectF& area) {
+    auto card = [&painter](QPointF centre, qreal angle, Suit suit, int rank, qreal scale) {
+        painter.save();
+        painter.translate(centre);
+        painter.rotate(angle);
+        painter.scale(scale, scale);
+        painter.translate(-cardWidth / 2.0, -cardHeight / 2.0);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 100));
+        painter.drawRoundedRect(QRectF(3, 4, cardWidth, cardHeight), 6, 6);
+        paintFace(painter, suit, rank);
+        painter.restore();
+    };
+    const QPointF c = area.center();
+    painter.setFont(font(13));
+    painter.setPen(colour::goldLight);
+    if (page == 1) {
+        card(c + QPointF(-22, -10), -12, Suit::Spades, 1, 0.62);
+        card(c + QPointF(22, -6), 10, Suit::Hearts, 12, 0.62);
+        painter.drawText(QRectF(area.left(), c.y() + 42, area.width(), 20), Qt::AlignCenter,
+                         QStringLiteral("$100 to start"));
+    } else if (page == 3) {
+        for (int i = 0; i < 5; ++i) {
+            const QPointF chip(area.left() + 14 + i * (area.width() - 28) / 4, c.y() - 34);
+            painter.setPen(QPen(colour::goldDark, 1));
+            painter.setBrush(i % 2 ? colour::burgundy : QColor(30, 110, 66));
+            painter.drawEllipse(chip, 11, 11);
+            painter.setPen(colour::cream);
+            painter.setFont(font(11));
+            painter.drawText(QRectF(chip.x() - 11, chip.y() - 11, 22, 22), Qt::AlignCenter,
+                             QString::number(i + 1));
+        }
+        painter.setFont(font(30));
+        painter.setPen(colour::goldLight);
+        painter.drawText(QRectF(area.left(), c.y() - 14, area.width(), 40), Qt::AlignCenter,
+                         QStringLiteral("$200"));
+        painter.setFont(font(12, false));
+        painter.setPen(colour::cream);
+        painter.drawText(QRectF(area.left(), c.y() + 24, area.width(), 20), Qt::AlignCenter,
+                         QStringLiteral("prize"));
+    }
+}
+
+// What each result means in the tournament, as three small badges.
+void outcomes(QPainter& painter, qreal top) {
+    const struct {
+        Tone tone;
+        const char* badge;
+        const char* meaning;
+    } rows[] = {{Tone::Green, "WIN", "next round"},
+                {Tone::Slate, "DRAW", "play it again"},
+                {Tone::Burgundy, "LOSE", "tournament over"}};
+    for (int i = 0; i < 3; ++i) {
+        const QRectF body(40 + i * 114, top, 64, 30);
+        paintButtonBody(painter, body, rows[i].tone);
+        painter.setFont(font(14));
+        shadowedText(painter, body, Qt::AlignCenter, QString::fromLatin1(rows[i].badge),
+                     i == 0 ? colour::goldLight : colour::cream, QColor(0, 0, 0, 170));
+        painter.setFont(font(11, false));
+        painter.setPen(colour::cream);
+        painter.drawText(QRectF(body.left() - 20, body.bottom() + 4, 104, 16), Qt::AlignCenter,
+                         QString::fromLatin1(rows[i].meaning));
+    }
+}
+
+} // namespace
+
+QImage instructionPage(const QImage& ground, int page) {
+    QImage image = ground;
+    QPainter painter(&image);
+    prepare(painter);
+    const QRectF panel(1.5, 1.5, image.width() - 3, image.height() - 3);
+    painter.setPen(QPen(colour::goldDark, 1.5));
+    painter.setBrush(vertical(panel, QColor(56, 14, 28), QColor(28, 7, 13)));
+    painter.drawRoundedRect(panel, 10, 10);
+    painter.setPen(QPen(colour::gold, 0.8));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(panel.adjusted(4, 4, -4, -4), 7, 7);
+
+    const Page text = pageText(page);
+    painter.setFont(font(20));
+    shadowedText(painter, QRectF(18, 10, 484, 28), Qt::AlignLeft | Qt::AlignVCenter, text.title,
+                 colour::goldLight, QColor(0, 0, 0, 180));
+    painter.setPen(QPen(colour::goldDark, 1));
+    painter.drawLine(QPointF(18, 41.5), QPointF(502, 41.5));
+
+    const bool pictured = page == 1 || page == 3;
+    const qreal left = 34;
+    const qreal width = (pictured ? 370 : 486) - left;
+    const qreal size = 12;
+    const qreal gap = page == 2 ? 3 : 8;
+    qreal y = 49;
+    int i = 0;
+    for (const QString& line : text.lines) {
+        const Suit suit = allSuits[size_t(i++ % 4)];
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(suitColour(suit) == colour::suitRed ? QColor(226, 70, 84) : colour::gold);
+        painter.drawPath(suitShape(suit, QPointF(24, y + size * 0.62), 9));
+        y += textBlock(&painter, line, QPointF(left, y), width, size) + gap;
+    }
+    if (!text.closing.isEmpty()) {
+        painter.setFont(font(18));
+        shadowedText(painter, QRectF(0, y + 4, image.width(), 30), Qt::AlignHCenter | Qt::AlignTop,
+                     text.closing, colour::goldLight, QColor(0, 0, 0, 180));
+    }
+    if (pictured) illustrate(painter, page, QRectF(380, 50, 124, 200));
+    if (page == 3) outcomes(painter, std::max(y + 14, 196.0));
+    return image;
+}
+
+} // namespace art

@@ -1,0 +1,78 @@
+#include "Backgrounds.h"
+#include "Canvas.h"
+#include "Palette.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+
+// The card table: plain felt under every card and button, the house rules printed in a gentle
+// arc where neither table layout puts anything, and a padded rail along the bottom edge.
+namespace art {
+namespace {
+
+constexpr qreal arcCentreX = 326;
+constexpr qreal arcRadius = 900;
+
+// The arc bows toward the player, like the printing on a real table.
+QPointF onArc(qreal lowest, qreal dx) {
+    const qreal cy = lowest - arcRadius;
+    return {arcCentreX + dx, cy + std::sqrt(arcRadius * arcRadius - dx * dx)};
+}
+
+void arcText(QPainter& painter, const QString& text, qreal lowestBaseline, const QColor& colour) {
+    QFont f = font(12);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 2.2);
+    painter.setFont(f);
+    painter.setPen(colour);
+    const QFontMetricsF metrics(f);
+    const qreal total = metrics.horizontalAdvance(text);
+    qreal x = -total / 2;
+    for (const QChar ch : text) {
+        const qreal w = metrics.horizontalAdvance(ch);
+        const qreal mid = x + w / 2;
+        const QPointF at = onArc(lowestBaseline, mid);
+        painter.save();
+        painter.translate(at);
+        painter.rotate(std::asin(-mid / arcRadius) * 180 / 3.14159265358979);
+        painter.drawText(QPointF(-w / 2, 0), QString(ch));
+        painter.restore();
+        x += w;
+    }
+}
+
+void arcLine(QPainter& painter, qreal lowest, qreal halfWidth, const QColor& colour) {
+    QPainterPath path;
+    path.moveTo(onArc(lowest, -halfWidth));
+    for (qreal dx = -halfWidth + 4; dx <= halfWidth; dx += 4)
+        path.lineTo(onArc(lowest, dx));
+    painter.setPen(QPen(colour, 1.2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+}
+
+} // namespace
+
+QImage tableBackground() {
+    QImage image = canvas(600, 400, colour::felt);
+    paintFelt(image, QPoint(0, 0));
+    QPainter painter(&image);
+    prepare(painter);
+
+    const QColor print = mix(colour::felt, colour::goldLight, 0.5);
+    arcLine(painter, 299, 138, mix(colour::felt, colour::gold, 0.55));
+    arcText(painter, QStringLiteral("DEALER STANDS ON 18"), 316, print);
+    arcText(painter, QStringLiteral("WINS PAY EVEN MONEY"), 333, print);
+
+    // The padded leather rail at the player's edge of the table.
+    const QRectF rail(-2, 389, 604, 14);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 60));
+    painter.drawRect(rail.translated(0, -2));
+    painter.setBrush(vertical(rail, colour::burgundyLight, colour::burgundyDark));
+    painter.drawRoundedRect(rail, 5, 5);
+    painter.fillRect(QRectF(0, 389, 600, 1), colour::goldDark);
+    return image;
+}
+
+} // namespace art

@@ -1,0 +1,42 @@
+#include "Catalogue.h"
+#include "GifWriter.h"
+#include "MenuArt.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTextStream>
+
+// Draws every picture of the game into <programDir>/Graphics and the desktop icon beside it.
+int main(int argc, char* argv[]) {
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 2) {
+        err << "usage: vantrell-graphics <program folder>\n";
+        return 2;
+    }
+    const QDir programDir(args.at(1));
+    const QString graphics = programDir.filePath(QStringLiteral("Graphics"));
+
+    int failures = 0;
+    for (const art::Picture& picture : art::allPictures()) {
+        const QString path = QDir(graphics).filePath(picture.fileName);
+        if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+            err << "cannot create the folder of " << path << '\n';
+            ++failures;
+            continue;
+        }
+        const QString problem = art::writeGif(art::quantise(picture.image, picture.dither), path);
+        if (!problem.isEmpty()) {
+            err << problem << '\n';
+            ++failures;
+        }
+    }
+    const QString iconPath = programDir.filePath(QStringLiteral("vantrell.png"));
+    if (!art::desktopIcon().save(iconPath, "PNG")) {
+        err << "cannot write " << iconPath << '\n';
+        ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}
