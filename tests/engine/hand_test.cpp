@@ -2,7 +2,7 @@
 #include "support/ScriptedRandom.h"
 
 #include <QTest>
-#include <array>
+#include <vector>
 
 using engine::HandState;
 
@@ -22,13 +22,10 @@ QList<int> pointsOf(const engine::Points& points) {
     return list;
 }
 
-// A dealt hand whose draw order is given by rank: spades first, then hearts, clovers and
-// diamonds for a rank that comes again, so the twelve cards stay different.
+// A hand dealt from cards given by rank in draw order.
 HandState dealtByRank(const QList<int>& ranks) {
     ScriptedRandom random;
-    std::array<int, 14> used{};
-    for (int rank : ranks)
-        random.queue(ScriptedRandom::valueForCard(rank + 13 * used.at(rank)++));
+    random.dealingRanks(std::vector<int>(ranks.begin(), ranks.end()));
     HandState hand;
     hand.clearTable();
     engine::DrawCards(hand, 12, random);

@@ -20,8 +20,25 @@ int ScriptedRandom::cardNumber(std::string_view suit, int rank) {
 }
 
 ScriptedRandom& ScriptedRandom::dealing(std::initializer_list<int> cardNumbers) {
+    return dealing(std::vector<int>(cardNumbers));
+}
+
+ScriptedRandom& ScriptedRandom::dealing(const std::vector<int>& cardNumbers) {
     for (int n : cardNumbers)
         script_.push_back(valueForCard(n));
+    return *this;
+}
+
+ScriptedRandom& ScriptedRandom::dealingRanks(std::initializer_list<int> ranks) {
+    return dealingRanks(std::vector<int>(ranks));
+}
+
+ScriptedRandom& ScriptedRandom::dealingRanks(const std::vector<int>& ranks) {
+    std::array<int, 14> timesDealt{};
+    for (int rank : ranks) {
+        const int suit = timesDealt.at(static_cast<std::size_t>(rank))++;
+        script_.push_back(valueForCard(suit * 13 + rank));
+    }
     return *this;
 }
 

@@ -5,6 +5,7 @@
 #include <deque>
 #include <initializer_list>
 #include <string_view>
+#include <vector>
 
 // A random source whose values a test chooses, so a table deals exactly the cards it needs.
 //
@@ -17,8 +18,9 @@
 // dealer's open card, 5 onwards the hits and the dealer's draws as they are called for. Fewer
 // than twelve numbers may be given: once the script runs out, the source counts on through the
 // deck from the ace of spades, so the draw fills up with cards not dealt yet and always ends.
-// cardNumber("Hearts", 10) names a card by suit and rank; queue() adds any raw value (the
-// casino's deck back takes one).
+// dealingRanks({10, 6, 1, 7}) deals by rank alone: spades first, a rank that comes again in
+// hearts, then clovers, then diamonds. cardNumber("Hearts", 10) names a card by suit and rank;
+// queue() adds any raw value (the casino's deck back takes one).
 class ScriptedRandom final : public engine::RandomSource {
   public:
     // A value r that the draw turns into card number n (1..52).
@@ -28,6 +30,10 @@ class ScriptedRandom final : public engine::RandomSource {
 
     // Queues the values that draw these cards, in order.
     ScriptedRandom& dealing(std::initializer_list<int> cardNumbers);
+    ScriptedRandom& dealing(const std::vector<int>& cardNumbers);
+    // Queues cards by rank 1..13 (each rank at most four times), suits chosen as above.
+    ScriptedRandom& dealingRanks(std::initializer_list<int> ranks);
+    ScriptedRandom& dealingRanks(const std::vector<int>& ranks);
     ScriptedRandom& queue(float r);
 
     void reseedFromClock() override;
