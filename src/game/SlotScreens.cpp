@@ -1,16 +1,15 @@
+#include "game/ContinueGameScreen.h"
 #include "game/GameScreens.h"
-
-#include "game/PlaceholderScreen.h"
-#include "ui/ScreenModel.h"
+#include "game/NewGameScreen.h"
 
 namespace game {
 
 ui::Screen* makeNewGame(ui::ScreenModel& screens, const game::GameContext& context) {
-    return new game::PlaceholderScreen(screens, context, ui::ScreenId::NewGame, ui::ScreenId::Start);
+    return new NewGameScreen(screens, context);
 }
 
 ui::Screen* makeContinueGame(ui::ScreenModel& screens, const game::GameContext& context) {
-    return new game::PlaceholderScreen(screens, context, ui::ScreenId::ContinueGame, ui::ScreenId::Start);
+    return new ContinueGameScreen(screens, context);
 }
 
 } // namespace game

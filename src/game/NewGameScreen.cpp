@@ -1,0 +1,57 @@
+#include "game/NewGameScreen.h"
+
+#include "ui/Dialogs.h"
+
+namespace game {
+
+namespace {
+
+constexpr std::int16_t NewGameMoney = 100;
+constexpr std::int16_t NewGameBank = 0;
+
+} // namespace
+
+NewGameScreen::NewGameScreen(ui::ScreenModel& screens, const GameContext& context)
+    : SlotScreen(ui::ScreenId::NewGame, screens, context,
+                 QStringLiteral("Click on a slot to begin new game. Warning: Data will be "
+                                "overwritten.")),
+      lblWarning(instruction_) {}
+
+void NewGameScreen::AskName() {
+    PlayerName =
+        context_.dialogs.input(QStringLiteral("What is your name?"), QStringLiteral("Enter name."));
+    if (PlayerName.isEmpty()) {
+        context_.dialogs.message(QStringLiteral("No name has been entered."));
+        NameEntered = false;
+        return;
+    }
+    // The slot file holds one byte a character between two quotes: a name it cannot hold as
+    // typed is refused rather than stored changed.
+    QString reason = unstorableTextReason(PlayerName);
+    if (!reason.isEmpty()) {
+        reason[0] = reason[0].toLower();
+        context_.dialogs.message(
+            QStringLiteral("That name can't be saved: %1 can't be part of a name.").arg(reason));
+        NameEntered = false;
+        return;
+    }
+    NameEntered = true;
+}
+
+void NewGameScreen::CreateGame() {
+    AskName();
+    if (!NameEntered) return;
+    const ProgramFolder& folder = context_.folder;
+    // The first file that fails stops the game from starting: the town would otherwise read
+    // money that was never written.
+    if (!saved(WriteTextRecord(SlotFilePath(folder, SlotNumber, "Name.txt"), PlayerName))) return;
+    if (!saved(WriteIntegerRecord(SlotFilePath(folder, SlotNumber, "Money.txt"), NewGameMoney)))
+        return;
+    if (!saved(WriteIntegerRecord(SlotFilePath(folder, SlotNumber, "Bank.txt"), NewGameBank)))
+        return;
+    if (!saved(WriteIntegerRecord(folder.path(CurrentMoneyFile), NewGameMoney))) return;
+    if (!saved(WriteIntegerRecord(folder.path(CurrentBankFile), NewGameBank))) return;
+    enterTown();
+}
+
+} // namespace game
