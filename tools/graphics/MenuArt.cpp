@@ -38,7 +38,7 @@ QImage startBackground() {
     prepare(painter);
 
     // A felt table rises at the bottom edge, under the four buttons.
-    const QRectF table(-40, 268, 680, 330);
+    const QRectF table(-120, 268, 840, 330);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 90));
     painter.drawEllipse(table.adjusted(-6, -8, 6, 0));

@@ -34,10 +34,10 @@ QPainterPath diamond() {
 
 QPainterPath stem() {
     QPainterPath p;
-    p.moveTo(-0.05, 0.1);
-    p.quadTo(-0.04, 0.38, -0.21, 0.5);
+    p.moveTo(-0.075, 0.0);
+    p.quadTo(-0.045, 0.38, -0.21, 0.5);
     p.lineTo(0.21, 0.5);
-    p.quadTo(0.04, 0.38, 0.05, 0.1);
+    p.quadTo(0.045, 0.38, 0.075, 0.0);
     p.closeSubpath();
     return p;
 }
@@ -47,22 +47,21 @@ QPainterPath spade() {
     QTransform t;
     t.translate(0, -0.1);
     t.scale(1.0, -0.8);
-    QPainterPath p = t.map(heart());
-    p.addPath(stem());
-    p.setFillRule(Qt::WindingFill);
-    return p;
+    return t.map(heart()).united(stem());
 }
 
 QPainterPath clover() {
-    QPainterPath p;
-    const qreal r = 0.215;
-    p.addEllipse(QPointF(0, -0.28), r, r);
-    p.addEllipse(QPointF(-0.265, 0.08), r, r);
-    p.addEllipse(QPointF(0.265, 0.08), r, r);
-    p.addEllipse(QPointF(0, 0.0), 0.13, 0.13);
-    p.addPath(stem());
-    p.setFillRule(Qt::WindingFill);
-    return p;
+    // Three generous, overlapping leaves, so the shape holds together even when small.
+    QPainterPath p = stem();
+    const qreal r = 0.235;
+    for (const QPointF& c : {QPointF(0, -0.255), QPointF(-0.255, 0.07), QPointF(0.255, 0.07)}) {
+        QPainterPath leaf;
+        leaf.addEllipse(c, r, r);
+        p = p.united(leaf);
+    }
+    QPainterPath core;
+    core.addEllipse(QPointF(0, -0.02), 0.16, 0.16);
+    return p.united(core);
 }
 
 } // namespace
