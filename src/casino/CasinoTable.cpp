@@ -26,14 +26,15 @@ constexpr const char* LosePicture = "\\Graphics\\Lose.GIF";
 constexpr const char* DrawPicture = "\\Graphics\\Draw.GIF";
 constexpr const char* BustedPicture = "\\Graphics\\Busted.GIF";
 
+// Cream bold on the dark felt, small enough that "Money: $-32768" still fits its label.
 void styleAmount(ui::Label* label) {
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(13);
+    font.setPointSize(11);
     font.setBold(true);
     label->setFont(font);
     label->setTextColor(QColor(246, 236, 208));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setIndent(10);
+    label->setIndent(8);
 }
 
 } // namespace

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "TestGame.h"
+#include "casino/CasinoTable.h"
+
+#include <QString>
+#include <initializer_list>
+
+// Shortcuts for sitting at the casino table with chosen cards.
+//
+//     TestGame t;
+//     auto* table = casino::sitDown(t, 500);              // slot 1 in play, $500 in hand
+//     casino::dealCards(t, table, "100", {S(10), H(7), D(9), C(9), S(4)});
+//     TestGame::click(table->cmdStand);
+namespace casino {
+
+// Card numbers by suit and rank, for reading the dealt hands at a glance.
+inline int S(int rank) {
+    return ScriptedRandom::cardNumber("Spades", rank);
+}
+inline int H(int rank) {
+    return ScriptedRandom::cardNumber("Hearts", rank);
+}
+inline int C(int rank) {
+    return ScriptedRandom::cardNumber("Clovers", rank);
+}
+inline int D(int rank) {
+    return ScriptedRandom::cardNumber("Diamonds", rank);
+}
+
+// Writes a game in play in `slot` with `money` in hand and opens the table from the town, as
+// the location chooser would. `deckBack` is the value the table draws for its deck pile.
+CasinoTable* sitDown(TestGame& t, int money, int slot = 1, float deckBack = 0.1f);
+
+// Types `bet` into the bet box and clicks Deal, with the cards in draw order: the player's two,
+// the dealer's hole card and open card, then the hits and the dealer's draws as called for.
+void dealCards(TestGame& t, CasinoTable* table, const QString& bet,
+               std::initializer_list<int> cards);
+
+// Which controls a state of the table shows, compared with what it shows; the differences in
+// words, empty when there are none. `doubleDown` is whether the deal offered the double down.
+QString stateMismatch(const CasinoTable* table, CasinoTable::State state, bool doubleDown = true);
+
+// The picture shown in a control, by the game's own name ("\\Graphics\\Win.GIF"); empty when
+// it has none.
+QString shownPicture(const TestGame& t, const ui::Image* image);
+QString shownPicture(const TestGame& t, const ui::ImageButton* button);
+
+// The game name of a card's face, "\\Graphics\\Hearts\\Hearts10.GIF".
+QString facePicture(int cardNumber);
+
+} // namespace casino
