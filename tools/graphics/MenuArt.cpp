@@ -170,8 +170,8 @@ QImage desktopIcon() {
     painter.setPen(QPen(colour::gold, 1.2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(tile.adjusted(6, 6, -6, -6), 17, 17);
-    miniCard(painter, QPointF(48, 64), -12, Suit::Spades, 1, 0.86);
-    miniCard(painter, QPointF(80, 66), 12, Suit::Hearts, 13, 0.86);
+    miniCard(painter, QPointF(47, 62), -13, Suit::Hearts, 13, 0.84);
+    miniCard(painter, QPointF(80, 66), 11, Suit::Spades, 1, 0.84);
     painter.end();
     return icon.convertToFormat(QImage::Format_ARGB32);
 }

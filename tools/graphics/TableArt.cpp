@@ -1,6 +1,7 @@
 #include "Backgrounds.h"
 #include "Canvas.h"
 #include "Palette.h"
+#include "Suits.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -63,6 +64,20 @@ QImage tableBackground() {
     arcLine(painter, 299, 138, mix(colour::felt, colour::gold, 0.55));
     arcText(painter, QStringLiteral("DEALER STANDS ON 18"), 316, print);
     arcText(painter, QStringLiteral("WINS PAY EVEN MONEY"), 333, print);
+
+    // The house's name printed on the cloth between the dealer's and the player's rows, left of
+    // where the result of a hand appears.
+    const QColor faint = mix(colour::felt, colour::cream, 0.2);
+    QFont name = font(17);
+    name.setLetterSpacing(QFont::AbsoluteSpacing, 4);
+    painter.setFont(name);
+    painter.setPen(faint);
+    painter.drawText(QRectF(16, 124, 200, 24), Qt::AlignCenter, QStringLiteral("VANTRELL"));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(faint);
+    int i = 0;
+    for (Suit suit : allSuits)
+        painter.drawPath(suitShape(suit, QPointF(80 + 24 * i++, 157), 9));
 
     // The padded leather rail at the player's edge of the table.
     const QRectF rail(-2, 389, 604, 14);

@@ -22,8 +22,11 @@ void sky(QPainter& painter) {
     painter.fillRect(all, g);
     stars(painter, QRectF(0, 0, 600, 150), 70);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 240, 200, 40));
-    painter.drawEllipse(QPointF(262, 56), 26, 26);
+    QRadialGradient halo(QPointF(262, 56), 34);
+    halo.setColorAt(0.4, QColor(255, 240, 200, 60));
+    halo.setColorAt(1, QColor(255, 240, 200, 0));
+    painter.setBrush(halo);
+    painter.drawEllipse(QPointF(262, 56), 34, 34);
     QPainterPath moon;
     moon.addEllipse(QPointF(262, 56), 17, 17);
     QPainterPath shade;
