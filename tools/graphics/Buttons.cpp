@@ -14,7 +14,7 @@ struct Shades {
     QColor top;
     QColor bottom;
     QColor rim;
-    QColor inline_;
+    QColor inner;
     QColor text;
 };
 
@@ -67,7 +67,7 @@ void paintButtonBody(QPainter& painter, const QRectF& rect, Tone tone) {
     painter.setBrush(vertical(rect, s.top, s.bottom));
     painter.drawRoundedRect(rect, r, r);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(s.inline_, 1));
+    painter.setPen(QPen(s.inner, 1));
     const QRectF in = rect.adjusted(2, 2, -2, -2);
     painter.drawRoundedRect(in, std::max(r - 2, 1.0), std::max(r - 2, 1.0));
     // A soft sheen on the upper half.
