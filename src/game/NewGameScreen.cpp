@@ -1,5 +1,6 @@
 #include "game/NewGameScreen.h"
 
+#include "game/PlayerName.h"
 #include "ui/Dialogs.h"
 
 namespace game {
@@ -20,22 +21,9 @@ NewGameScreen::NewGameScreen(ui::ScreenModel& screens, const GameContext& contex
 void NewGameScreen::AskName() {
     PlayerName =
         context_.dialogs.input(QStringLiteral("What is your name?"), QStringLiteral("Enter name."));
-    if (PlayerName.isEmpty()) {
-        context_.dialogs.message(QStringLiteral("No name has been entered."));
-        NameEntered = false;
-        return;
-    }
-    // The slot file holds one byte a character between two quotes: a name it cannot hold as
-    // typed is refused rather than stored changed.
-    QString reason = unstorableTextReason(PlayerName);
-    if (!reason.isEmpty()) {
-        reason[0] = reason[0].toLower();
-        context_.dialogs.message(
-            QStringLiteral("That name can't be saved: %1 can't be part of a name.").arg(reason));
-        NameEntered = false;
-        return;
-    }
-    NameEntered = true;
+    const QString refusal = nameRefusal(PlayerName);
+    NameEntered = refusal.isEmpty();
+    if (!NameEntered) context_.dialogs.message(refusal);
 }
 
 void NewGameScreen::CreateGame() {

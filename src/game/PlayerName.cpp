@@ -1,0 +1,17 @@
+#include "game/PlayerName.h"
+
+#include "game/Records.h"
+
+namespace game {
+
+QString nameRefusal(const QString& PlayerName) {
+    if (PlayerName.isEmpty()) return QStringLiteral("No name has been entered.");
+    // The slot file holds one byte a character between two quotes: a name it cannot hold as
+    // typed is refused rather than stored changed.
+    QString reason = unstorableTextReason(PlayerName);
+    if (reason.isEmpty()) return QString();
+    reason[0] = reason[0].toLower();
+    return QStringLiteral("That name can't be saved: %1 can't be part of a name.").arg(reason);
+}
+
+} // namespace game
