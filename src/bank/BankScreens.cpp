@@ -1,12 +1,11 @@
 #include "bank/BankScreens.h"
 
-#include "game/PlaceholderScreen.h"
-#include "ui/ScreenModel.h"
+#include "bank/BankScreen.h"
 
 namespace bank {
 
 ui::Screen* makeBank(ui::ScreenModel& screens, const game::GameContext& context) {
-    return new game::PlaceholderScreen(screens, context, ui::ScreenId::Bank, ui::ScreenId::Locations);
+    return new BankScreen(screens, context);
 }
 
 } // namespace bank

@@ -30,7 +30,8 @@ Order placeOrder(Direction direction, Account before, QStringView AmountText) {
         order.verdict = Verdict::TooLong;
         return order;
     }
-    for (QChar c : AmountText) order.Amount = order.Amount * 10 + (c.unicode() - u'0');
+    for (QChar c : AmountText)
+        order.Amount = order.Amount * 10 + (c.unicode() - u'0');
 
     // Figures arriving from the tables may lie far above the cap, so the sums are taken wide and
     // only a result that fits is kept.

@@ -1,0 +1,233 @@
+#include "bank/BankScreen.h"
+
+#include "game/Records.h"
+#include "game/Report.h"
+#include "ui/ScreenModel.h"
+
+#include <QFont>
+
+namespace bank {
+
+using ui::ScreenId;
+
+namespace {
+
+constexpr int DotsInterval = 1000;
+constexpr int StatusInterval = 1000;
+constexpr int WaitInterval = 3000;
+
+// The machine's display: pure green on the dark pad, small enough that every message of the
+// machine fits its three lines.
+void styleDisplay(ui::Label* label, bool wrap) {
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(10);
+    font.setBold(true);
+    label->setFont(font);
+    label->setTextColor(QColor(0, 255, 0));
+    label->setWordWrap(wrap);
+}
+
+} // namespace
+
+BankScreen::BankScreen(ui::ScreenModel& screens, const game::GameContext& context)
+    : ui::Screen(ScreenId::Bank, screens), fraStatus(new ui::Image(this)),
+      lblMoney(new ui::Label(this)), lblStatus(new ui::Label(this)), txtInput(new QLineEdit(this)),
+      fraOptions(new ui::Image(this)),
+      cmdDeposit(new ui::ImageButton(this, QStringLiteral("Deposit"))),
+      cmdWithdraw(new ui::ImageButton(this, QStringLiteral("Withdraw"))),
+      imgQuit(new ui::ImageButton(this, QStringLiteral("Leave the bank"))),
+      tmrDots(new ui::GameTimer(this, context.manualTimers)),
+      tmrStatus(new ui::GameTimer(this, context.manualTimers)),
+      tmrWait(new ui::GameTimer(this, context.manualTimers)), context_(context) {
+    fraStatus->setRect(24, 96, 200, 200);
+    lblMoney->setRect(40, 144, 169, 49);
+    lblStatus->setRect(40, 232, 169, 49);
+    styleDisplay(lblMoney, false);
+    styleDisplay(lblStatus, true);
+    txtInput->setGeometry(264, 184, 129, 19);
+    txtInput->setAccessibleName(QStringLiteral("Amount"));
+    txtInput->setStyleSheet(
+        QStringLiteral("QLineEdit { background: #f6eedb; color: #1c1410; border: 1px solid #6b4a2b;"
+                       " padding: 0 3px; font-family: 'DejaVu Sans'; font-size: 11px; }"
+                       "QLineEdit:disabled { background: #b9b2a4; color: #5a534a; }"));
+    fraOptions->setRect(424, 224, 150, 150);
+    cmdDeposit->setPosition(448, 240);
+    cmdWithdraw->setPosition(448, 304);
+    imgQuit->setPosition(584, 0);
+
+    connect(cmdDeposit, &ui::ImageButton::clicked, this, [this] { order(Direction::Deposit); });
+    connect(cmdWithdraw, &ui::ImageButton::clicked, this, [this] { order(Direction::Withdraw); });
+    connect(imgQuit, &ui::ImageButton::clicked, this, &BankScreen::leave);
+    connect(tmrDots, &ui::GameTimer::tick, this, &BankScreen::advanceDots);
+    connect(tmrStatus, &ui::GameTimer::tick, this, &BankScreen::redrawStatus);
+    connect(tmrWait, &ui::GameTimer::tick, this, &BankScreen::endWait);
+}
+
+bool BankScreen::load() {
+    imgQuit->setPicture(context_.folder.path("\\Graphics\\Quit.GIF"));
+    setBackground(context_.folder.path("\\Graphics\\BankBG.GIF"));
+    cmdWithdraw->setPicture(context_.folder.path("\\Graphics\\WithdrawButton.GIF"));
+    cmdDeposit->setPicture(context_.folder.path("\\Graphics\\DepositButton.GIF"));
+    fraOptions->setPicture(context_.folder.path("\\Graphics\\ButtonsPad.GIF"));
+    fraStatus->setPicture(context_.folder.path("\\Graphics\\StatusPad.GIF"));
+
+    // The current game, as the slot screens or the other places left it. A file that cannot be
+    // read keeps the player at the chooser: the machine never shows figures it did not read.
+    ui::Dialogs& dialogs = context_.dialogs;
+    const QString slotFile = context_.folder.path(game::CurrentSlotFile);
+    const auto slot = game::ReadIntegerRecord(slotFile);
+    if (!game::reportIfFailed(dialogs, slot)) return false;
+    if (slot.value() < 1 || slot.value() > game::SlotCount) {
+        dialogs.message(game::RecordError{game::RecordError::Kind::Malformed, slotFile,
+                                          QStringLiteral("it names no save slot 1 to 3")}
+                            .message());
+        return false;
+    }
+    SlotNumber = slot.value();
+    const auto name =
+        game::ReadTextRecord(game::SlotFilePath(context_.folder, SlotNumber, "Name.txt"));
+    if (!game::reportIfFailed(dialogs, name)) return false;
+    PlayerName = name.value();
+    const auto money = game::ReadIntegerRecord(context_.folder.path(game::CurrentMoneyFile));
+    if (!game::reportIfFailed(dialogs, money)) return false;
+    Money = money.value();
+    const auto balance = game::ReadIntegerRecord(context_.folder.path(game::CurrentBankFile));
+    if (!game::reportIfFailed(dialogs, balance)) return false;
+    BankBalance = balance.value();
+
+    RefreshAccount();
+    pending = Pending::Idle;
+    DotsCount = 0;
+    DotsText.clear();
+    tmrDots->setInterval(DotsInterval);
+    tmrDots->start();
+    tmrStatus->setInterval(StatusInterval);
+    tmrStatus->start();
+    tmrWait->stop();
+    tmrWait->setInterval(WaitInterval);
+    return true;
+}
+
+bool BankScreen::isReady() const {
+    return !tmrWait->isActive() && !saving_;
+}
+
+void BankScreen::RefreshAccount() {
+    lblMoney->setCaption(QStringLiteral("Name: ") + PlayerName + QLatin1Char('\n') +
+                         QStringLiteral("Money: $") + QString::number(Money) + QLatin1Char('\n') +
+                         QStringLiteral("Bank Account: $") + QString::number(BankBalance));
+}
+
+void BankScreen::ValidateAmount() {
+    AmountText = txtInput->text();
+    txtInput->clear();
+    setControlsEnabled(false);
+    AmountValid = isAmountText(AmountText);
+    if (!AmountValid) {
+        tmrStatus->stop();
+        lblStatus->setCaption(statusMessage(Direction::Deposit, Verdict::InvalidInput));
+        tmrWait->start();
+    }
+}
+
+void BankScreen::order(Direction direction) {
+    // The buttons rest during the wait; a click that slips through changes nothing.
+    if (!isReady()) return;
+    ValidateAmount();
+    if (!AmountValid) return;
+    const Order result = placeOrder(direction, Account{Money, BankBalance}, AmountText);
+    if (result.verdict == Verdict::TooLong) AmountValid = false;
+    Amount = static_cast<std::int16_t>(result.Amount);
+    Money = result.after.Money;
+    BankBalance = result.after.BankBalance;
+    if (result.moved)
+        pending = direction == Direction::Deposit ? Pending::Depositing : Pending::Withdrawing;
+    // A transfer in full lets the status line animate its progress; every other answer stays
+    // fixed on the display for the whole wait.
+    if (result.verdict != Verdict::Moved) {
+        tmrStatus->stop();
+        lblStatus->setCaption(statusMessage(direction, result.verdict));
+    }
+    tmrWait->start();
+}
+
+void BankScreen::advanceDots() {
+    if (DotsCount == 3) DotsCount = 0;
+    ++DotsCount;
+    DotsText = QString(DotsCount, QLatin1Char('.'));
+}
+
+void BankScreen::redrawStatus() {
+    switch (pending) {
+    case Pending::Idle:
+        lblStatus->setCaption(QStringLiteral("Awaiting order") + DotsText);
+        break;
+    case Pending::Depositing:
+        lblStatus->setCaption(pendingText(Direction::Deposit) + DotsText);
+        break;
+    case Pending::Withdrawing:
+        lblStatus->setCaption(pendingText(Direction::Withdraw) + DotsText);
+        break;
+    }
+}
+
+void BankScreen::endWait() {
+    RefreshAccount();
+    tmrWait->stop();
+    pending = Pending::Idle;
+    tmrStatus->start();
+    setControlsEnabled(true);
+}
+
+void BankScreen::setControlsEnabled(bool enabled) {
+    cmdDeposit->setEnabled(enabled);
+    cmdWithdraw->setEnabled(enabled);
+    txtInput->setEnabled(enabled);
+}
+
+bool BankScreen::settleAccount() {
+    // The transfer was applied at the click: cutting the wait short keeps it.
+    RefreshAccount();
+    tmrWait->stop();
+    pending = Pending::Idle;
+    tmrStatus->start();
+    txtInput->clear();
+
+    const struct {
+        QString path;
+        std::int16_t value;
+    } saves[] = {
+        {context_.folder.path(game::CurrentMoneyFile), Money},
+        {context_.folder.path(game::CurrentBankFile), BankBalance},
+        {game::SlotFilePath(context_.folder, SlotNumber, "Money.txt"), Money},
+        {game::SlotFilePath(context_.folder, SlotNumber, "Bank.txt"), BankBalance},
+    };
+    for (const auto& save : saves) {
+        // Stopping at the first failure keeps the files in their order: a later file is never
+        // newer than an earlier one, and leaving again writes all four afresh.
+        const auto failed = game::WriteIntegerRecord(save.path, save.value);
+        if (!failed) continue;
+        saving_ = true;
+        setControlsEnabled(true);
+        game::reportIfFailed(context_.dialogs, failed);
+        saving_ = false;
+        return false;
+    }
+    return true;
+}
+
+void BankScreen::leave() {
+    if (saving_) return;
+    if (!settleAccount()) return;
+    // The chooser comes to the front before the bank goes, so the window never stands empty.
+    if (!screens().show(ScreenId::Locations)) return;
+    screens().close(ScreenId::Bank);
+}
+
+bool BankScreen::closeRequested() {
+    if (saving_) return false;
+    return settleAccount();
+}
+
+} // namespace bank
