@@ -1,12 +1,67 @@
-#include "game/GameScreens.h"
+#include "game/InstructionsScreen.h"
 
-#include "game/PlaceholderScreen.h"
+#include "game/GameScreens.h"
 #include "ui/ScreenModel.h"
 
 namespace game {
 
+using ui::ScreenId;
+
+InstructionsScreen::InstructionsScreen(ui::ScreenModel& screens, const GameContext& context)
+    : ui::Screen(ScreenId::Instructions, screens),
+      picMMenu(new ui::ImageButton(this, QStringLiteral("Main Menu"))),
+      picInstruct(new ui::Image(this)), lblPage(new ui::Label(this)),
+      imgBack(new ui::ImageButton(this, QStringLiteral("Previous page"))),
+      imgNext(new ui::ImageButton(this, QStringLiteral("Next page"))), context_(context) {
+    picMMenu->setPosition(0, 0);
+    picInstruct->setPosition(40, 56);
+    lblPage->setRect(480, 336, 113, 17);
+    imgBack->setPosition(480, 352);
+    imgNext->setPosition(536, 352);
+    QFont bold = lblPage->font();
+    bold.setBold(true);
+    lblPage->setFont(bold);
+    lblPage->setTextColor(QColor(246, 236, 210));
+
+    connect(imgBack, &ui::ImageButton::clicked, this, [this] { TurnPage(-1); });
+    connect(imgNext, &ui::ImageButton::clicked, this, [this] { TurnPage(+1); });
+    connect(picMMenu, &ui::ImageButton::clicked, this, [this] {
+        // The main menu comes to the front before the pages go, so the window never empties.
+        if (this->screens().show(ScreenId::Start)) this->screens().hide(ScreenId::Instructions);
+    });
+}
+
+bool InstructionsScreen::load() {
+    setBackground(context_.folder.path("\\Graphics\\StartBackground.GIF"));
+    picMMenu->setPicture(context_.folder.path("\\Graphics\\MainMenuButton.GIF"));
+    picInstruct->setPicture(context_.folder.path(pagePicture(1)));
+    imgNext->setPicture(context_.folder.path("\\Graphics\\NextArrow.GIF"));
+    imgBack->setPicture(context_.folder.path("\\Graphics\\BackArrow.GIF"));
+    Page = 1;
+    TurnPage(0);
+    return true;
+}
+
+QString InstructionsScreen::pagePicture(int page) {
+    if (page == PageCount) return QStringLiteral("\\Graphics\\InstructionsFinal.GIF");
+    return QStringLiteral("\\Graphics\\Instructions%1.GIF").arg(page);
+}
+
+void InstructionsScreen::TurnPage(int step) {
+    const int next = Page + step;
+    if (next >= 1 && next <= PageCount) Page = static_cast<std::int16_t>(next);
+    picInstruct->setPicture(context_.folder.path(pagePicture(Page)));
+    imgNext->setVisible(Page != PageCount);
+    imgBack->setVisible(Page != 1);
+    lblPage->setCaption(QStringLiteral("Page ") + QString::number(Page));
+}
+
+} // namespace game
+
+namespace game {
+
 ui::Screen* makeInstructions(ui::ScreenModel& screens, const game::GameContext& context) {
-    return new game::PlaceholderScreen(screens, context, ui::ScreenId::Instructions, ui::ScreenId::Start);
+    return new InstructionsScreen(screens, context);
 }
 
 } // namespace game
