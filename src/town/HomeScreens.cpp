@@ -1,16 +1,15 @@
+#include "town/HomeScreen.h"
+#include "town/SleepDialog.h"
 #include "town/TownScreens.h"
-
-#include "game/PlaceholderScreen.h"
-#include "ui/ScreenModel.h"
 
 namespace town {
 
 ui::Screen* makeHome(ui::ScreenModel& screens, const game::GameContext& context) {
-    return new game::PlaceholderScreen(screens, context, ui::ScreenId::Home, ui::ScreenId::Locations);
+    return new HomeScreen(screens, context);
 }
 
 ui::Screen* makeSleepDialog(ui::ScreenModel& screens, const game::GameContext& context) {
-    return new game::PlaceholderScreen(screens, context, ui::ScreenId::frmQuit, ui::ScreenId::Home);
+    return new SleepDialog(screens, context);
 }
 
 } // namespace town
