@@ -181,9 +181,14 @@ void BankScreen::endWait() {
 }
 
 void BankScreen::setControlsEnabled(bool enabled) {
+    // Keys pressed during the wait must not fall through to the leave button: the screen holds
+    // the focus meanwhile and hands it to the amount box for the next order.
+    if (!enabled && (txtInput->hasFocus() || cmdDeposit->hasFocus() || cmdWithdraw->hasFocus()))
+        setFocus();
     cmdDeposit->setEnabled(enabled);
     cmdWithdraw->setEnabled(enabled);
     txtInput->setEnabled(enabled);
+    if (enabled && hasFocus()) txtInput->setFocus();
 }
 
 bool BankScreen::settleAccount() {

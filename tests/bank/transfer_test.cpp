@@ -119,28 +119,6 @@ class TransferTest : public QObject {
         QCOMPARE(int(order.after.BankBalance), balanceAfter);
     }
 
-    // Only an order carried out (fully or up to the cap) shows the pending transfer afterwards.
-    void onlyAcceptedAmountsMove_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("balance");
-        QTest::addColumn<bool>("moved");
-        QTest::addColumn<int>("amount");
-        QTest::newRow("plain") << "30" << 0 << true << 30;
-        QTest::newRow("capped") << "30" << 9980 << true << 30;
-        QTest::newRow("zero") << "0" << 0 << false << 0;
-        QTest::newRow("more than held") << "500" << 0 << false << 500;
-        QTest::newRow("four nines") << "9999" << 0 << false << 9999;
-    }
-    void onlyAcceptedAmountsMove() {
-        QFETCH(QString, text);
-        QFETCH(int, balance);
-        QFETCH(bool, moved);
-        QFETCH(int, amount);
-        const bank::Order order = bank::placeOrder(In, account(100, balance), text);
-        QCOMPARE(order.moved, moved);
-        QCOMPARE(order.Amount, amount);
-    }
-
     // Whatever the figures and the amount, a transfer never makes or loses a dollar, never leaves
     // the machine's range, and leaves the receiving side at most $9999.
     void noDollarIsMadeOrLost() {
@@ -182,38 +160,6 @@ class TransferTest : public QObject {
                 }
             }
         }
-    }
-
-    void messagesAreTheMachinesOwn_data() {
-        QTest::addColumn<Direction>("direction");
-        QTest::addColumn<Verdict>("verdict");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("invalid") << In << Verdict::InvalidInput << "Invalid Input";
-        QTest::newRow("too long, deposit")
-            << In << Verdict::TooLong << "You do not have that much money to deposit.";
-        QTest::newRow("too long, withdraw")
-            << Out << Verdict::TooLong << "You do not have that much money to withdraw.";
-        QTest::newRow("not enough, deposit")
-            << In << Verdict::NotEnough << "You do not have that much money to deposit.";
-        QTest::newRow("not enough, withdraw")
-            << Out << Verdict::NotEnough << "You do not have that much money to withdraw.";
-        QTest::newRow("zero") << Out << Verdict::Zero
-                              << "Please do not fool around with the machines like that.";
-        QTest::newRow("capped deposit")
-            << In << Verdict::Capped
-            << "Depositing money, however, your bank account cannot hold more than $9999.";
-        QTest::newRow("capped withdrawal")
-            << Out << Verdict::Capped
-            << "Withdrawing money, however, you cannot hold more than $9999.";
-        QTest::newRow("unholdable") << In << Verdict::Unholdable
-                                    << "The machine cannot hold that much money. Order refused.";
-        QTest::newRow("moved shows progress instead") << In << Verdict::Moved << "";
-    }
-    void messagesAreTheMachinesOwn() {
-        QFETCH(Direction, direction);
-        QFETCH(Verdict, verdict);
-        QFETCH(QString, message);
-        QCOMPARE(bank::statusMessage(direction, verdict), message);
     }
 };
 
