@@ -8,6 +8,8 @@
 #include "Instructions.h"
 #include "MenuArt.h"
 
+#include <QPainter>
+
 namespace art {
 namespace {
 
@@ -60,11 +62,20 @@ void addMenu(std::vector<Picture>& out) {
     auto at = [&start](int x, int y, int w, int h) { return groundOf(start, QRect(x, y, w, h)); };
     out.push_back({gif("StartBackground"), start, Dither::FloydSteinberg});
 
-    out.push_back({gif("CardSpades"), faceImage(Suit::Spades, 1, at(0, 0, 75, 100))});
-    out.push_back({gif("CardHearts"), faceImage(Suit::Hearts, 1, at(520, 0, 75, 100))});
+    const QImage spades = faceImage(Suit::Spades, 1, at(0, 0, 75, 100));
+    const QImage hearts = faceImage(Suit::Hearts, 1, at(520, 0, 75, 100));
+    out.push_back({gif("CardSpades"), spades});
+    out.push_back({gif("CardHearts"), hearts});
     out.push_back({gif("CardClovers"), faceImage(Suit::Clovers, 1, at(0, 296, 75, 100))});
     out.push_back({gif("CardDiamonds"), faceImage(Suit::Diamonds, 1, at(528, 296, 75, 100))});
-    out.push_back({gif("Logo"), logo(at(56, 72, 488, 190)), Dither::FloydSteinberg});
+    // The logo is drawn over the upper corner cards, so its ground carries their lower corners.
+    QImage logoGround = at(56, 72, 488, 190);
+    {
+        QPainter painter(&logoGround);
+        painter.drawImage(QPoint(0 - 56, 0 - 72), spades);
+        painter.drawImage(QPoint(520 - 56, 0 - 72), hearts);
+    }
+    out.push_back({gif("Logo"), logo(logoGround), Dither::FloydSteinberg});
 
     out.push_back({gif("Start"), button(at(184, 280, 160, 48), QStringLiteral("New Game"), 19)});
     out.push_back({gif("Continue"), button(at(352, 280, 160, 48), QStringLiteral("Continue"), 19)});

@@ -92,7 +92,9 @@ QImage logo(const QImage& ground) {
     QImage image = ground;
     QPainter painter(&image);
     prepare(painter);
-    const QRectF plaque(4.5, 6.5, image.width() - 9, image.height() - 13);
+    // The logo stands between the two upper corner cards, whose lower corners reach into its
+    // rectangle: the plaque keeps clear of them.
+    const QRectF plaque(22.5, 6.5, image.width() - 50, image.height() - 13);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 110));
     painter.drawRoundedRect(plaque.translated(0, 3), 16, 16);
@@ -103,18 +105,18 @@ QImage logo(const QImage& ground) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(plaque.adjusted(5, 5, -5, -5), 12, 12);
 
-    miniCard(painter, QPointF(50, 98), -14, Suit::Spades, 1);
-    miniCard(painter, QPointF(78, 104), 10, Suit::Hearts, 13);
-    chipStack(painter, QPointF(440, 132), 4, colour::burgundy);
-    chipStack(painter, QPointF(414, 148), 2, QColor(30, 110, 66));
-    chipStack(painter, QPointF(456, 152), 1, QColor(40, 40, 46));
+    miniCard(painter, QPointF(58, 98), -14, Suit::Spades, 1);
+    miniCard(painter, QPointF(86, 104), 10, Suit::Hearts, 13);
+    chipStack(painter, QPointF(424, 132), 4, colour::burgundy);
+    chipStack(painter, QPointF(398, 148), 2, QColor(30, 110, 66));
+    chipStack(painter, QPointF(440, 152), 1, QColor(40, 40, 46));
 
     QFont title = font(64);
     title.setLetterSpacing(QFont::AbsoluteSpacing, 1);
     QPainterPath word;
     word.addText(0, 0, title, QStringLiteral("Vantrell"));
     const QRectF bounds = word.boundingRect();
-    word.translate(258 - bounds.center().x(), 110);
+    word.translate(246 - bounds.center().x(), 110);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 150));
     painter.drawPath(word.translated(2, 3));
@@ -130,14 +132,14 @@ QImage logo(const QImage& ground) {
     QFont small = font(15, false);
     small.setLetterSpacing(QFont::AbsoluteSpacing, 2);
     painter.setFont(small);
-    const QRectF sub(128, 124, 260, 24);
+    const QRectF sub(116, 124, 260, 24);
     painter.setPen(colour::cream);
     painter.drawText(sub, Qt::AlignCenter, QStringLiteral("Blackjack in a small town"));
     painter.setPen(QPen(colour::goldDark, 1));
-    painter.drawLine(QPointF(138, 155), QPointF(378, 155));
+    painter.drawLine(QPointF(126, 155), QPointF(366, 155));
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour::gold);
-    painter.drawPath(suitShape(Suit::Diamonds, QPointF(258, 155), 8));
+    painter.drawPath(suitShape(Suit::Diamonds, QPointF(246, 155), 8));
     return image;
 }
 
