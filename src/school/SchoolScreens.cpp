@@ -1,16 +1,16 @@
 #include "school/SchoolScreens.h"
 
-#include "game/PlaceholderScreen.h"
-#include "ui/ScreenModel.h"
+#include "school/SchoolScreen.h"
+#include "school/TournamentTable.h"
 
 namespace school {
 
 ui::Screen* makeSchool(ui::ScreenModel& screens, const game::GameContext& context) {
-    return new game::PlaceholderScreen(screens, context, ui::ScreenId::School, ui::ScreenId::Locations);
+    return new SchoolScreen(screens, context);
 }
 
 ui::Screen* makeTournament(ui::ScreenModel& screens, const game::GameContext& context) {
-    return new game::PlaceholderScreen(screens, context, ui::ScreenId::Tournament, ui::ScreenId::School);
+    return new TournamentTable(screens, context);
 }
 
 } // namespace school

@@ -1,0 +1,62 @@
+#include "school/SchoolScreen.h"
+
+#include "ui/ScreenModel.h"
+
+namespace school {
+
+using ui::ScreenId;
+
+SchoolScreen::SchoolScreen(ui::ScreenModel& screens, const game::GameContext& context)
+    : ui::Screen(ScreenId::School, screens),
+      imgTour(new ui::ImageButton(this, QStringLiteral("Tournament"))),
+      lblDesc(new ui::Label(this)), imgQuit(new ui::ImageButton(this, QStringLiteral("Quit"))),
+      context_(context) {
+    imgTour->setObjectName(QStringLiteral("imgTour"));
+    lblDesc->setObjectName(QStringLiteral("lblDesc"));
+    imgQuit->setObjectName(QStringLiteral("imgQuit"));
+    imgTour->setRect(64, 112, 81, 33);
+    imgQuit->setRect(584, 0, 15, 15);
+
+    // Chalk on the blackboard that the hall's picture puts behind the description.
+    lblDesc->setRect(216, 128, 337, 89);
+    lblDesc->setWordWrap(true);
+    QFont chalk(QStringLiteral("DejaVu Sans"));
+    chalk.setPointSize(10);
+    chalk.setBold(true);
+    lblDesc->setFont(chalk);
+    lblDesc->setTextColor(QColor(240, 236, 220));
+
+    // The description follows the pointer: shown over the picture, gone over the bare hall;
+    // crossing the label or the quit picture leaves it as it is.
+    connect(imgTour, &ui::ImageButton::pointerMoved, this,
+            [this] { lblDesc->setCaption(tournamentDescription()); });
+    connect(this, &ui::Screen::backgroundPointerMoved, this, [this] { lblDesc->setCaption({}); });
+    connect(imgTour, &ui::ImageButton::clicked, this, &SchoolScreen::enterTournament);
+    connect(imgQuit, &ui::ImageButton::clicked, this, &SchoolScreen::leave);
+}
+
+QString SchoolScreen::tournamentDescription() {
+    return QStringLiteral("Win 5 rounds of Blackjack to recieve $200.\n"
+                          "(Note that Doubling Down is not allowed since you aren't wagering any "
+                          "money anyways.)");
+}
+
+bool SchoolScreen::load() {
+    setBackground(context_.folder.path("\\Graphics\\SchoolBG.GIF"));
+    imgQuit->setPicture(context_.folder.path("\\Graphics\\Quit.GIF"));
+    imgTour->setPicture(context_.folder.path("\\Graphics\\TournamentPic.GIF"));
+    lblDesc->setCaption({});
+    return true;
+}
+
+void SchoolScreen::enterTournament() {
+    // A tournament left before its first deal is still loaded and comes back as it was; the
+    // table is shown before the hall is hidden, so the window never blinks in between.
+    if (screens().show(ScreenId::Tournament)) screens().hide(ScreenId::School);
+}
+
+void SchoolScreen::leave() {
+    if (screens().show(ScreenId::Locations)) screens().hide(ScreenId::School);
+}
+
+} // namespace school
