@@ -75,25 +75,27 @@ bool BankScreen::load() {
     // The current game, as the slot screens or the other places left it. A file that cannot be
     // read keeps the player at the chooser: the machine never shows figures it did not read.
     ui::Dialogs& dialogs = context_.dialogs;
+    const QString closed = QStringLiteral("The bank stays closed; nothing was changed.");
     const QString slotFile = context_.folder.path(game::CurrentSlotFile);
     const auto slot = game::ReadIntegerRecord(slotFile);
-    if (!game::reportIfFailed(dialogs, slot)) return false;
+    if (!game::reportIfFailed(dialogs, slot, closed)) return false;
     if (slot.value() < 1 || slot.value() > game::SlotCount) {
-        dialogs.message(game::RecordError{game::RecordError::Kind::Malformed, slotFile,
-                                          QStringLiteral("it names no save slot 1 to 3")}
-                            .message());
-        return false;
+        return game::reportIfFailed(
+            dialogs,
+            game::RecordError{game::RecordError::Kind::Malformed, slotFile,
+                              QStringLiteral("it names no save slot 1 to 3")},
+            closed);
     }
     SlotNumber = slot.value();
     const auto name =
         game::ReadTextRecord(game::SlotFilePath(context_.folder, SlotNumber, "Name.txt"));
-    if (!game::reportIfFailed(dialogs, name)) return false;
+    if (!game::reportIfFailed(dialogs, name, closed)) return false;
     PlayerName = name.value();
     const auto money = game::ReadIntegerRecord(context_.folder.path(game::CurrentMoneyFile));
-    if (!game::reportIfFailed(dialogs, money)) return false;
+    if (!game::reportIfFailed(dialogs, money, closed)) return false;
     Money = money.value();
     const auto balance = game::ReadIntegerRecord(context_.folder.path(game::CurrentBankFile));
-    if (!game::reportIfFailed(dialogs, balance)) return false;
+    if (!game::reportIfFailed(dialogs, balance, closed)) return false;
     BankBalance = balance.value();
 
     RefreshAccount();
@@ -215,7 +217,9 @@ bool BankScreen::settleAccount() {
         if (!failed) continue;
         saving_ = true;
         setControlsEnabled(true);
-        game::reportIfFailed(context_.dialogs, failed);
+        game::reportIfFailed(context_.dialogs, failed,
+                             QStringLiteral("Your account is not saved yet, so you stay in the "
+                                            "bank; leaving again tries once more."));
         saving_ = false;
         return false;
     }

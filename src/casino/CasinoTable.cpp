@@ -132,7 +132,9 @@ bool CasinoTable::load() {
     picQuit->setPicture(picture("\\Graphics\\Quit.GIF"));
 
     const auto cash = game::ReadIntegerRecord(context_.folder.path(game::CurrentMoneyFile));
-    if (!game::reportIfFailed(context_.dialogs, cash)) return false;
+    if (!game::reportIfFailed(context_.dialogs, cash,
+                              QStringLiteral("The casino stays closed; nothing was changed.")))
+        return false;
     purse_.Money = cash.value();
     purse_.Bet = 0;
     lblMoney->setCaption(QStringLiteral("Money: $%1").arg(purse_.Money));

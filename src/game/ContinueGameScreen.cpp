@@ -1,17 +1,14 @@
 #include "game/ContinueGameScreen.h"
 
+#include "game/Report.h"
 #include "ui/Dialogs.h"
 
 namespace game {
 
 namespace {
 
-// Reads one of the slot's files; a failure is told to the player, naming the file.
-template <typename T> bool readOrRefuse(ui::Dialogs& dialogs, const RecordResult<T>& result) {
-    if (result.ok()) return true;
-    dialogs.message(result.error().message() + QStringLiteral(" This game can't be continued."));
-    return false;
-}
+// Said after the file that failed, read or written alike.
+const QString Refused = QStringLiteral("This game can't be continued.");
 
 } // namespace
 
@@ -24,7 +21,7 @@ void ContinueGameScreen::LoadGame() {
     const ProgramFolder& folder = context_.folder;
     // The name is read afresh: the labels show the slot as it was when the screen opened.
     const auto name = ReadTextRecord(SlotFilePath(folder, SlotNumber, "Name.txt"));
-    if (!readOrRefuse(context_.dialogs, name)) return;
+    if (!reportIfFailed(context_.dialogs, name, Refused)) return;
     PlayerName = name.value();
     if (PlayerName == QLatin1String(EmptySlotName)) {
         context_.dialogs.message(QStringLiteral("No Data Found"));
@@ -33,13 +30,17 @@ void ContinueGameScreen::LoadGame() {
     // Both records are read before either current-game file is written, so a damaged slot
     // leaves the current game as it was.
     const auto money = ReadIntegerRecord(SlotFilePath(folder, SlotNumber, "Money.txt"));
-    if (!readOrRefuse(context_.dialogs, money)) return;
+    if (!reportIfFailed(context_.dialogs, money, Refused)) return;
     const auto bank = ReadIntegerRecord(SlotFilePath(folder, SlotNumber, "Bank.txt"));
-    if (!readOrRefuse(context_.dialogs, bank)) return;
+    if (!reportIfFailed(context_.dialogs, bank, Refused)) return;
     Money = money.value();
     BankBalance = bank.value();
-    if (!saved(WriteIntegerRecord(folder.path(CurrentMoneyFile), Money))) return;
-    if (!saved(WriteIntegerRecord(folder.path(CurrentBankFile), BankBalance))) return;
+    if (!reportIfFailed(context_.dialogs, WriteIntegerRecord(folder.path(CurrentMoneyFile), Money),
+                        Refused))
+        return;
+    if (!reportIfFailed(context_.dialogs,
+                        WriteIntegerRecord(folder.path(CurrentBankFile), BankBalance), Refused))
+        return;
     enterTown();
 }
 

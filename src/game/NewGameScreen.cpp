@@ -1,6 +1,7 @@
 #include "game/NewGameScreen.h"
 
 #include "game/PlayerName.h"
+#include "game/Report.h"
 #include "ui/Dialogs.h"
 
 namespace game {
@@ -32,6 +33,10 @@ void NewGameScreen::CreateGame() {
     const ProgramFolder& folder = context_.folder;
     // The first file that fails stops the game from starting: the town would otherwise read
     // money that was never written.
+    const auto saved = [this](const std::optional<RecordError>& error) {
+        return reportIfFailed(context_.dialogs, error,
+                              QStringLiteral("The new game could not be started."));
+    };
     if (!saved(WriteTextRecord(SlotFilePath(folder, SlotNumber, "Name.txt"), PlayerName))) return;
     if (!saved(WriteIntegerRecord(SlotFilePath(folder, SlotNumber, "Money.txt"), NewGameMoney)))
         return;

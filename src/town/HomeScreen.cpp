@@ -15,6 +15,9 @@ namespace {
 // Cream on the dark panel of the house, bold so the figures read at a glance.
 const QColor StatsText(246, 236, 210);
 
+// What a house whose figures cannot be read does about it.
+const QString StayInTown = QStringLiteral("You stay in town; nothing was changed.");
+
 } // namespace
 
 HomeScreen::HomeScreen(ui::ScreenModel& screens, const game::GameContext& context)
@@ -60,26 +63,25 @@ bool HomeScreen::load() {
 bool HomeScreen::readCurrentGame() {
     const QString slotFile = context_.folder.path(game::CurrentSlotFile);
     const auto slot = game::ReadIntegerRecord(slotFile);
-    if (!game::reportIfFailed(context_.dialogs, slot)) return false;
+    if (!game::reportIfFailed(context_.dialogs, slot, StayInTown)) return false;
     if (slot.value() < 1 || slot.value() > game::SlotCount) {
         const game::RecordError noSlot{game::RecordError::Kind::Malformed, slotFile,
                                        QStringLiteral("it names no save slot")};
-        context_.dialogs.message(noSlot.message());
-        return false;
+        return game::reportIfFailed(context_.dialogs, noSlot, StayInTown);
     }
     SlotNumber = slot.value();
 
     const auto name =
         game::ReadTextRecord(game::SlotFilePath(context_.folder, SlotNumber, "Name.txt"));
-    if (!game::reportIfFailed(context_.dialogs, name)) return false;
+    if (!game::reportIfFailed(context_.dialogs, name, StayInTown)) return false;
     PlayerName = name.value();
 
     const auto money = game::ReadIntegerRecord(context_.folder.path(game::CurrentMoneyFile));
-    if (!game::reportIfFailed(context_.dialogs, money)) return false;
+    if (!game::reportIfFailed(context_.dialogs, money, StayInTown)) return false;
     Money = money.value();
 
     const auto bank = game::ReadIntegerRecord(context_.folder.path(game::CurrentBankFile));
-    if (!game::reportIfFailed(context_.dialogs, bank)) return false;
+    if (!game::reportIfFailed(context_.dialogs, bank, StayInTown)) return false;
     BankBalance = bank.value();
     return true;
 }

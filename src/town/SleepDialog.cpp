@@ -106,7 +106,8 @@ void SleepDialog::endGame() {
     // refuses is reported, and the game still ends, since the slot is whole either way.
     for (const char* file : {game::CurrentSlotFile, game::CurrentMoneyFile, game::CurrentBankFile})
         game::reportIfFailed(context_.dialogs,
-                             game::WriteIntegerRecord(context_.folder.path(file), 0));
+                             game::WriteIntegerRecord(context_.folder.path(file), 0),
+                             QStringLiteral("The game ends all the same."));
     screens().close(ScreenId::frmQuit);
 }
 
