@@ -37,10 +37,13 @@ QMap<QString, QByteArray> snapshot(const QString& folder) {
 SleepDialog* askToSleep(TestGame& t) {
     t.setCurrentGame(2, 350, 1200, "Ann");
     t.start();
-    t.screens().show(ScreenId::Instructions);
-    t.screens().show(ScreenId::Locations);
-    t.screens().show(ScreenId::Home);
-    t.screens().hide(ScreenId::Locations);
+    // Each screen on the way is left as the game leaves it: hidden, still loaded.
+    const ScreenId way[] = {ScreenId::Start, ScreenId::Instructions, ScreenId::Start,
+                            ScreenId::Locations, ScreenId::Home};
+    for (int step = 1; step < 5; ++step) {
+        t.screens().show(way[step]);
+        t.screens().hide(way[step - 1]);
+    }
     TestGame::click(t.screens().screenAs<HomeScreen>(ScreenId::Home)->imgSleep);
     return t.screens().screenAs<SleepDialog>(ScreenId::frmQuit);
 }
