@@ -364,11 +364,9 @@ bool CasinoTable::SaveMoney() {
                 purse_.Money);
         }
     }
-    if (!failure) return true;
-    context_.dialogs.message(
-        failure->message() +
-        QStringLiteral(" Your cash of $%1 stays at the table but is not saved.").arg(purse_.Money));
-    return false;
+    return game::reportIfFailed(
+        context_.dialogs, failure,
+        QStringLiteral("Your cash of $%1 stays at the table but is not saved.").arg(purse_.Money));
 }
 
 bool CasinoTable::closeRequested() {
