@@ -35,12 +35,8 @@ void ContinueGameScreen::LoadGame() {
     if (!reportIfFailed(context_.dialogs, bank, Refused)) return;
     Money = money.value();
     BankBalance = bank.value();
-    if (!reportIfFailed(context_.dialogs, WriteIntegerRecord(folder.path(CurrentMoneyFile), Money),
-                        Refused))
-        return;
-    if (!reportIfFailed(context_.dialogs,
-                        WriteIntegerRecord(folder.path(CurrentBankFile), BankBalance), Refused))
-        return;
+    if (!saved(WriteIntegerRecord(folder.path(CurrentMoneyFile), Money), Refused)) return;
+    if (!saved(WriteIntegerRecord(folder.path(CurrentBankFile), BankBalance), Refused)) return;
     enterTown();
 }
 

@@ -1,7 +1,6 @@
 #include "game/NewGameScreen.h"
 
 #include "game/PlayerName.h"
-#include "game/Report.h"
 #include "ui/Dialogs.h"
 
 namespace game {
@@ -33,17 +32,18 @@ void NewGameScreen::CreateGame() {
     const ProgramFolder& folder = context_.folder;
     // The first file that fails stops the game from starting: the town would otherwise read
     // money that was never written.
-    const auto saved = [this](const std::optional<RecordError>& error) {
-        return reportIfFailed(context_.dialogs, error,
-                              QStringLiteral("The new game could not be started."));
-    };
-    if (!saved(WriteTextRecord(SlotFilePath(folder, SlotNumber, "Name.txt"), PlayerName))) return;
-    if (!saved(WriteIntegerRecord(SlotFilePath(folder, SlotNumber, "Money.txt"), NewGameMoney)))
+    const QString notStarted = QStringLiteral("The new game could not be started.");
+    if (!saved(WriteTextRecord(SlotFilePath(folder, SlotNumber, "Name.txt"), PlayerName),
+               notStarted))
         return;
-    if (!saved(WriteIntegerRecord(SlotFilePath(folder, SlotNumber, "Bank.txt"), NewGameBank)))
+    if (!saved(WriteIntegerRecord(SlotFilePath(folder, SlotNumber, "Money.txt"), NewGameMoney),
+               notStarted))
         return;
-    if (!saved(WriteIntegerRecord(folder.path(CurrentMoneyFile), NewGameMoney))) return;
-    if (!saved(WriteIntegerRecord(folder.path(CurrentBankFile), NewGameBank))) return;
+    if (!saved(WriteIntegerRecord(SlotFilePath(folder, SlotNumber, "Bank.txt"), NewGameBank),
+               notStarted))
+        return;
+    if (!saved(WriteIntegerRecord(folder.path(CurrentMoneyFile), NewGameMoney), notStarted)) return;
+    if (!saved(WriteIntegerRecord(folder.path(CurrentBankFile), NewGameBank), notStarted)) return;
     enterTown();
 }
 

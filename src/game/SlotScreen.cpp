@@ -160,12 +160,14 @@ void SlotScreen::chooseSlot(int slot) {
     const auto done = qScopeGuard([this] { busy_ = false; });
     SlotNumber = static_cast<std::int16_t>(slot);
     // Every later screen saves into the slot this file names: without it the town stays shut.
-    if (!saved(WriteIntegerRecord(context_.folder.path(CurrentSlotFile), SlotNumber))) return;
+    if (!saved(WriteIntegerRecord(context_.folder.path(CurrentSlotFile), SlotNumber),
+               QStringLiteral("No game was started; every slot is as it was.")))
+        return;
     slotChosen();
 }
 
-bool SlotScreen::saved(const std::optional<RecordError>& error) {
-    return reportIfFailed(context_.dialogs, error);
+bool SlotScreen::saved(const std::optional<RecordError>& error, const QString& outcome) {
+    return reportIfFailed(context_.dialogs, error, outcome);
 }
 
 void SlotScreen::enterTown() {

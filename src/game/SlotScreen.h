@@ -55,8 +55,9 @@ class SlotScreen : public ui::Screen {
     // What choosing slot SlotNumber does once "CurrentSlot.txt" holds it.
     virtual void slotChosen() = 0;
 
-    // Writes a save file, telling the player when it failed; true when it is on disk.
-    bool saved(const std::optional<RecordError>& error);
+    // Writes a save file, telling the player when it failed and what the game did instead; true
+    // when it is on disk.
+    bool saved(const std::optional<RecordError>& error, const QString& outcome);
     // Leaves for the town; stays here when the town cannot open.
     void enterTown();
 
