@@ -315,6 +315,15 @@ inline void play(Scene scene, Play& p) {
     }
 }
 
+// Besides the sentence naming the file, at least one more saying what the game did about it.
+inline bool saysWhatWasDone(const QString& message, const QString& file) {
+    const qsizetype at = message.indexOf(QLatin1String("The save file"));
+    if (at < 0) return false;
+    const qsizetype end = message.indexOf(QLatin1String(". "), message.indexOf(file, at));
+    const QString rest = message.left(at) + (end < 0 ? QString() : message.mid(end + 2));
+    return !rest.trimmed().isEmpty();
+}
+
 // What every row must leave behind, whatever the screen.
 inline void checkAftermath(TestGame& t, const Disk& disk, const Walk& w,
                            const std::array<Snapshot, FileCount>& damaged) {
@@ -332,8 +341,12 @@ inline void checkAftermath(TestGame& t, const Disk& disk, const Walk& w,
         return std::any_of(messages.begin(), messages.end(),
                            [&](const QString& m) { return m.contains(label(f)); });
     };
-    for (int f : w.failures)
+    for (int f : w.failures) {
         QVERIFY2(named(f), qPrintable(label(f) + " failed unannounced: " + messages.join(" | ")));
+        for (const QString& message : messages)
+            if (message.contains(label(f)))
+                QVERIFY2(saysWhatWasDone(message, label(f)), qPrintable(message));
+    }
     for (const QString& message : messages) {
         if (!message.contains(QLatin1String("save file"))) continue;
         bool blamesDamage = false;
