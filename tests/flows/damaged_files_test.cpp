@@ -1,6 +1,6 @@
 // The three current-game files damaged in every way a crash, a full disk or a hand edit leaves
 // them, and the save folders gone or unwritable, against every screen that uses them.
-#include "DamageScenes.h"
+#include "DamageTable.h"
 
 class DamagedFilesTest : public QObject {
     Q_OBJECT

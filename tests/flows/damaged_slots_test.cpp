@@ -1,6 +1,6 @@
 // Each slot's name, money and bank files damaged in every way a crash, a full disk or a hand edit
 // leaves them, against every screen that reads or writes them.
-#include "DamageScenes.h"
+#include "DamageTable.h"
 
 class DamagedSlotsTest : public QObject {
     Q_OBJECT
