@@ -29,7 +29,7 @@ private:
     int interval_ = 0;
     bool manual_;
     bool active_ = false;
-    QTimer timer_;
+    QTimer timer_{this};
 };
 
 } // namespace ui

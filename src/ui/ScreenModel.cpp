@@ -1,5 +1,6 @@
 #include "ui/ScreenModel.h"
 
+#include "ui/GameTimer.h"
 #include "ui/Screen.h"
 
 #include <QApplication>
@@ -129,6 +130,7 @@ void ScreenModel::discard(Entry& e) {
     // Nothing of a closed screen may act any more, timers included; it is deleted once the
     // handler that closed it has finished.
     screen->hide();
+    for (GameTimer* timer : screen->findChildren<GameTimer*>()) timer->stop();
     for (QTimer* timer : screen->findChildren<QTimer*>()) timer->stop();
     screen->setEnabled(false);
     if (screen->kind() == Screen::Kind::Page) pages_->removeWidget(screen);
@@ -145,11 +147,21 @@ void ScreenModel::refreshWindow() {
             if (e.screen && e.visible && e.screen->kind() == Screen::Kind::Page) front = e.screen;
         if (front) pages_->setCurrentWidget(front);
     }
-    if (front && !window_->isVisible()) {
-        window_->show();
-    } else if (!front && window_->isVisible()) {
-        window_->hide();
+    if (front) {
+        if (!window_->isVisible()) window_->show();
+        return;
     }
+    // A handler that hides one screen and then shows the next must not make the window vanish
+    // and come back in between: with no dialog in front, the window is hidden only if no
+    // screen has been shown by the time the handler is over.
+    if (!window_->isVisible()) return;
+    if (visibleScreen()) {
+        window_->hide();
+        return;
+    }
+    QTimer::singleShot(0, window_, [this] {
+        if (!visibleScreen()) window_->hide();
+    });
 }
 
 bool ScreenModel::isLoaded(ScreenId id) const { return !entry(id).screen.isNull(); }

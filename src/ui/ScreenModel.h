@@ -80,7 +80,6 @@ private:
     GameWindow* window_;
     QStackedLayout* pages_;
     bool ended_ = false;
-    int closing_ = 0;
 };
 
 } // namespace ui

@@ -85,9 +85,14 @@ private slots:
         f.model.hide(ScreenId::Locations);
         QCOMPARE(f.model.visibleScreen(), std::optional(ScreenId::Bank));
         QVERIFY(f.model.window()->isVisible());
+        // Hiding one screen and showing the next keeps the window where it is.
         f.model.hide(ScreenId::Bank);
+        f.model.show(ScreenId::Locations);
+        QCoreApplication::processEvents();
+        QVERIFY(f.model.window()->isVisible());
+        f.model.hide(ScreenId::Locations);
         QCOMPARE(f.model.visibleScreen(), std::nullopt);
-        QVERIFY(!f.model.window()->isVisible());
+        QTRY_VERIFY(!f.model.window()->isVisible());
         f.model.show(ScreenId::frmQuit);
         QCOMPARE(f.model.visibleScreen(), std::optional(ScreenId::frmQuit));
         QVERIFY(f.get(ScreenId::frmQuit)->isVisible());
