@@ -56,11 +56,12 @@ Page pageText(int page) {
     case 3:
         return {QStringLiteral("The school tournament"),
                 {QStringLiteral("Choose *Vantrell* in town and enter the *Tournament*."),
-                 QStringLiteral("Five rounds of blackjack: no wager and no double down. Press "
-                                "*Start* to deal and *Continue* after each hand."),
-                 QStringLiteral("A win passes the round, a draw replays it, and a loss or a bust "
-                                "ends the tournament."),
-                 QStringLiteral("Win all five rounds to receive *$200* in cash.")},
+                 QStringLiteral("Five rounds, no wager, no double down: *Start* deals, "
+                                "*Continue* goes on."),
+                 QStringLiteral("A win or six cards pass a round, a draw replays it, a loss or a "
+                                "bust ends it."),
+                 QStringLiteral("Once dealt, you stay until the tournament ends."),
+                 QStringLiteral("Five wins pay *$200* in cash, even above $9999.")},
                 {}};
     default:
         return {QStringLiteral("The bank and home"),
@@ -70,8 +71,9 @@ Page pageText(int page) {
                                 "excess goes back."),
                  QStringLiteral("Wait three seconds between orders."),
                  QStringLiteral("*Home* shows your name, cash and bank balance."),
-                 QStringLiteral("*Sleep*, answered *Yes*, ends the game; your slot keeps "
-                                "everything for next time.")},
+                 QStringLiteral("There is no way back from town to the main menu: *Sleep*, "
+                                "answered *Yes*, ends the game; your slot keeps everything for "
+                                "next time.")},
                 QStringLiteral("Good luck!")};
     }
 }
