@@ -155,7 +155,9 @@ void SlotScreen::showSlot(int slot) {
 }
 
 void SlotScreen::chooseSlot(int slot) {
-    if (busy_) return;
+    // A second click queued behind the first reaches a screen the player has already left for
+    // town: the slot is chosen, nothing is asked or written again.
+    if (busy_ || !screens().isVisible(id())) return;
     busy_ = true;
     const auto done = qScopeGuard([this] { busy_ = false; });
     SlotNumber = static_cast<std::int16_t>(slot);
