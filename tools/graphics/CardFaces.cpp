@@ -170,4 +170,18 @@ QImage faceImage(Suit suit, int rank, const QImage& ground) {
     return image;
 }
 
+void miniCard(QPainter& painter, QPointF centre, qreal angle, Suit suit, int rank, qreal scale,
+              int shadowAlpha) {
+    painter.save();
+    painter.translate(centre);
+    painter.rotate(angle);
+    painter.scale(scale, scale);
+    painter.translate(-cardWidth / 2.0, -cardHeight / 2.0);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, shadowAlpha));
+    painter.drawRoundedRect(QRectF(3, 4, cardWidth, cardHeight), 6, 6);
+    paintFace(painter, suit, rank);
+    painter.restore();
+}
+
 } // namespace art

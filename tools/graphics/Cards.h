@@ -3,6 +3,7 @@
 #include "Suits.h"
 
 #include <QImage>
+#include <QPointF>
 #include <QString>
 
 class QPainter;
@@ -22,6 +23,10 @@ QString rankWord(int rank);
 QString faceFileName(Suit suit, int rank);
 
 void paintFace(QPainter& painter, Suit suit, int rank);
+// A small card face laid on a picture at an angle, with its shadow: the logo, the icon and the
+// instruction pages show cards this way.
+void miniCard(QPainter& painter, QPointF centre, qreal angle, Suit suit, int rank,
+              qreal scale = 0.6, int shadowAlpha = 90);
 void paintBack(QPainter& painter, BackDesign design);
 void paintCourt(QPainter& painter, Suit suit, int rank);
 

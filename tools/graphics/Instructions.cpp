@@ -106,24 +106,12 @@ qreal textBlock(QPainter* painter, const QString& line, QPointF at, qreal width,
 }
 
 void illustrate(QPainter& painter, int page, const QRectF& area) {
-    auto card = [&painter](QPointF centre, qreal angle, Suit suit, int rank, qreal scale) {
-        painter.save();
-        painter.translate(centre);
-        painter.rotate(angle);
-        painter.scale(scale, scale);
-        painter.translate(-cardWidth / 2.0, -cardHeight / 2.0);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0, 0, 0, 100));
-        painter.drawRoundedRect(QRectF(3, 4, cardWidth, cardHeight), 6, 6);
-        paintFace(painter, suit, rank);
-        painter.restore();
-    };
     const QPointF c = area.center();
     painter.setFont(font(13));
     painter.setPen(colour::goldLight);
     if (page == 1) {
-        card(c + QPointF(-22, -10), -12, Suit::Spades, 1, 0.62);
-        card(c + QPointF(22, -6), 10, Suit::Hearts, 12, 0.62);
+        miniCard(painter, c + QPointF(-22, -10), -12, Suit::Spades, 1, 0.62, 100);
+        miniCard(painter, c + QPointF(22, -6), 10, Suit::Hearts, 12, 0.62, 100);
         painter.drawText(QRectF(area.left(), c.y() + 42, area.width(), 20), Qt::AlignCenter,
                          QStringLiteral("$100 to start"));
     } else if (page == 3) {

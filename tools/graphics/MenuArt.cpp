@@ -72,20 +72,6 @@ void chipStack(QPainter& painter, QPointF base, int count, const QColor& colour)
     }
 }
 
-void miniCard(QPainter& painter, QPointF centre, qreal angle, Suit suit, int rank,
-              qreal scale = 0.6) {
-    painter.save();
-    painter.translate(centre);
-    painter.rotate(angle);
-    painter.scale(scale, scale);
-    painter.translate(-cardWidth / 2.0, -cardHeight / 2.0);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 90));
-    painter.drawRoundedRect(QRectF(3, 4, cardWidth, cardHeight), 6, 6);
-    paintFace(painter, suit, rank);
-    painter.restore();
-}
-
 } // namespace
 
 QImage logo(const QImage& ground) {
