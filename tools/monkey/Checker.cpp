@@ -143,6 +143,8 @@ void Checker::checkWindow(app::Game* game) {
 
 void Checker::checkFiles() {
     expect(files_.faults.isEmpty(), "files", files_.faults.join(QStringLiteral("; ")));
+    expect(files_.strays.isEmpty(), "files",
+           QStringLiteral("not a save file: ") + files_.strays.join(QStringLiteral(", ")));
 }
 
 void Checker::checkShownNumbers(app::Game* game) {

@@ -9,6 +9,7 @@ namespace monkey {
 struct KillFigures {
     int kills = 0;
     int killsAfterSaving = 0; // kills of a game that had written to its saves in that run
+    int leftoverCopies = 0;   // kills that left an interrupted save's temporary copy behind
     int filesChecked = 0;
     int slotsContinued = 0;
     int failures = 0;
@@ -25,9 +26,10 @@ class KillHarness {
     QStringList killOnce(int index);
     const KillFigures& figures() const { return figures_; }
 
-    // The save files: one whole, well-formed record each and nothing else beside them.
+    // The save files: one whole, well-formed record each.
     QStringList checkFiles();
-    // A fresh start of the game: the main menu, then Continue on each slot that holds a game.
+    // A fresh start of the game: the main menu, then Continue on each slot that holds a game;
+    // nothing but the save files is left among them afterwards.
     QStringList startAfresh();
 
   private:

@@ -98,8 +98,7 @@ SaveFiles SaveFiles::read(const QString& root) {
                 known = known || relative == QLatin1String(name);
             for (const char* sub : Folders)
                 known = known || (entry.isDir() && relative == QLatin1String(sub));
-            if (!known)
-                files.faults << relative + QStringLiteral(": does not belong among the saves");
+            if (!known) files.strays << relative;
         }
     }
     return files;

@@ -24,11 +24,12 @@ struct SaveFiles {
 
     std::array<QByteArray, Count> bytes;
     std::array<bool, Count> present{};
-    // What is wrong with each file, one line each; empty when all twelve are sound and no other
-    // file lies among them.
+    // What is wrong with each of the twelve, one line each; empty when all are sound.
     QStringList faults;
+    // Any other file lying among them, such as a temporary copy left by an interrupted save.
+    QStringList strays;
 
-    // Reads the twelve files under `root` and lists any file that does not belong there.
+    // Reads the twelve files under `root` and lists the files that do not belong there.
     static SaveFiles read(const QString& root);
 
     // The number in an integer file; nullopt when the file is not one sound record.

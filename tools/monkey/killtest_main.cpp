@@ -59,9 +59,10 @@ int main(int argc, char* argv[]) {
         }
     }
     const monkey::KillFigures& f = harness.figures();
-    std::printf("killtest: %d kills (%d after the game had saved) in %.0f s, %d files checked, "
-                "%d saved slots continued, %d failures\n",
-                f.kills, f.killsAfterSaving, clock.elapsed() / 1000.0, f.filesChecked,
-                f.slotsContinued, f.failures);
+    std::printf("killtest: %d kills (%d after the game had saved, %d leaving an interrupted "
+                "save's copy that the next start removed) in %.0f s, %d files checked, %d saved "
+                "slots continued, %d failures\n",
+                f.kills, f.killsAfterSaving, f.leftoverCopies, clock.elapsed() / 1000.0,
+                f.filesChecked, f.slotsContinued, f.failures);
     return f.failures == 0 && f.kills == kills ? 0 : 1;
 }
