@@ -43,24 +43,27 @@ class MonkeyTest : public QObject {
         monkey::Monkey player(dir.path());
         const monkey::Result result = player.play(seed, steps);
         qInfo("seed %u: %lld steps, %lld checks, %lld runs, %lld hands, %lld prizes, "
-              "%lld transfers",
+              "%lld transfers, %lld caps",
               seed, result.figures.steps, result.figures.checks, result.figures.runs,
-              result.figures.hands, result.figures.prizes, result.figures.transfers);
+              result.figures.hands, result.figures.prizes, result.figures.transfers,
+              result.figures.caps);
         QVERIFY2(!result.failure, qPrintable(report(seed, result)));
         QCOMPARE(result.figures.steps, steps);
         total_.hands += result.figures.hands;
         total_.prizes += result.figures.prizes;
         total_.transfers += result.figures.transfers;
         total_.runs += result.figures.runs;
+        total_.caps += result.figures.caps;
     }
 
     // A run that never leaves the main menu proves nothing: the short run must play hands at
-    // both tables, move money at the bank, win a tournament and end the program and start it
-    // again.
+    // both tables, move money at the bank up to its cap, win a tournament and end the program
+    // and start it again.
     void shortRunGetsAround() {
         QVERIFY2(total_.hands >= 100, qPrintable(QString::number(total_.hands)));
         QVERIFY(total_.transfers >= 10);
         QVERIFY(total_.prizes >= 1);
+        QVERIFY(total_.caps >= 1);
         QVERIFY(total_.runs >= 3);
     }
 

@@ -82,6 +82,14 @@ void Checker::readFiles() {
     // change can slip in between it and the reading.
     if (!watch_) watch_ = std::make_unique<SaveFolderWatch>(root_);
     if (watch_->changed() || !haveFiles_) files_ = SaveFiles::read(root_);
+    if (!haveFiles_) {
+        // Games saved before the run may hold prize money already.
+        for (int slot = 1; slot <= 3; ++slot) {
+            const int most = std::max(files_.number(SaveFiles::slotMoney(slot)).value_or(0),
+                                      files_.number(SaveFiles::slotBank(slot)).value_or(0));
+            prizes_[static_cast<std::size_t>(slot)] = std::max(0, (most - Cap + Prize - 1) / Prize);
+        }
+    }
     haveFiles_ = true;
 }
 

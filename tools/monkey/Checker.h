@@ -38,6 +38,7 @@ struct Figures {
     qint64 hands = 0;     // hands dealt at either table
     qint64 prizes = 0;    // tournament prizes paid
     qint64 transfers = 0; // bank orders that moved money
+    qint64 caps = 0;      // transfers and casino wins held to $9999
     qint64 boxes = 0;     // message boxes answered
 };
 

@@ -122,6 +122,7 @@ void Checker::checkCasino(const Tables& now, const Step& step) {
         else // a hit ends the hand by a bust, or by six cards without one, which pays as a win
             result = player > 21 ? rules::Result::Loss : rules::Result::Win;
         expected = rules::settle(cashLeft, onTable, result);
+        if (result == rules::Result::Win && cashLeft + 2 * onTable > 9999) ++figures_.caps;
         why = QStringLiteral("%1 with $%2 staked, player %3, dealer %4, $%5 in hand")
                   .arg(doubled ? QStringLiteral("double down")
                        : stood ? QStringLiteral("stand")
@@ -236,6 +237,9 @@ void Checker::checkBank(const Tables& now, const Step& step) {
         expect(sumAfter == sumBefore, "bank transfer",
                QStringLiteral("a transfer made money: ") + figures);
         if (now.bankMoney != before_.bankMoney) ++figures_.transfers;
+        if (now.bankMoney != before_.bankMoney &&
+            ((deposit && now.bankBalance == 9999) || (withdraw && now.bankMoney == 9999)))
+            ++figures_.caps;
         if (deposit && now.bankBalance > before_.bankBalance)
             expect(now.bankBalance <= 9999, "bank cap", figures);
         if (withdraw && now.bankMoney > before_.bankMoney)

@@ -138,6 +138,15 @@ QStringList KillHarness::startAfresh() {
                                              QStringLiteral("\" \""))));
             continue;
         }
+        // The game continued is the one saved in the slot.
+        const SaveFiles now = SaveFiles::read(root_);
+        if (now.number(SaveFiles::CurrentSlot) != slot ||
+            now.number(SaveFiles::CurrentMoney) != files.number(SaveFiles::slotMoney(slot)) ||
+            now.number(SaveFiles::CurrentBank) != files.number(SaveFiles::slotBank(slot))) {
+            faults << QStringLiteral("slot %1 was continued with other figures than it holds")
+                          .arg(slot);
+            continue;
+        }
         ++figures_.slotsContinued;
     }
     return faults;

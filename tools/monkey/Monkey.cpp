@@ -8,12 +8,10 @@
 #include "ui/ScreenModel.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <utility>
 
@@ -157,65 +155,41 @@ Result Monkey::replay(const std::vector<Step>& steps) {
 bool prepareProgramFolder(const QString& root) {
     const QDir delivered(QStringLiteral(MONKEY_DELIVERED_FILES_DIR));
     bool ok = true;
+    bool fresh = false;
     for (const QString& sub : {QStringLiteral("TempFiles"), QStringLiteral("Slot1"),
                                QStringLiteral("Slot2"), QStringLiteral("Slot3")}) {
         const QString folder = root + QStringLiteral("/Files/") + sub;
         ok = QDir().mkpath(folder) && ok;
-        for (const QString& name : QDir(delivered.filePath(sub)).entryList(QDir::Files))
-            if (!QFileInfo::exists(folder + QLatin1Char('/') + name))
-                ok = QFile::copy(delivered.filePath(sub + QLatin1Char('/') + name),
-                                 folder + QLatin1Char('/') + name) &&
-                     ok;
+        for (const QString& name : QDir(delivered.filePath(sub)).entryList(QDir::Files)) {
+            if (QFileInfo::exists(folder + QLatin1Char('/') + name)) continue;
+            fresh = true;
+            ok = QFile::copy(delivered.filePath(sub + QLatin1Char('/') + name),
+                             folder + QLatin1Char('/') + name) &&
+                 ok;
+        }
+    }
+    // Two games saved long ago by a lucky player, so that the caps of the bank and the casino and
+    // the edge of a 16-bit purse are met early and often, not only after hours of winning.
+    const struct {
+        const char* slot;
+        QByteArray name, money, bank;
+    } rich[] = {{"Slot2", "\"Rich\"\r\n", "9990\r\n", "9990\r\n"},
+                {"Slot3", "\"Tycoon\"\r\n", "32600\r\n", "9999\r\n"}};
+    for (const auto& game : rich) {
+        if (!fresh) break;
+        const QString folder = root + QStringLiteral("/Files/") + QLatin1String(game.slot);
+        for (const auto& [name, bytes] :
+             {std::pair{"/Name.txt", game.name}, std::pair{"/Money.txt", game.money},
+              std::pair{"/Bank.txt", game.bank}}) {
+            QFile file(folder + QLatin1String(name));
+            ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                 file.write(bytes) == bytes.size() && ok;
+        }
     }
     const QString pictures = root + QStringLiteral("/Graphics");
     if (!QFileInfo::exists(pictures))
         ok = QFile::link(QStringLiteral(MONKEY_GRAPHICS_DIR), pictures) && ok;
     return ok;
-}
-
-std::vector<Step> shrink(const std::vector<Step>& steps, const QString& check, int seconds,
-                         const Settings& settings, int replays) {
-    const QDeadlineTimer deadline(std::chrono::seconds{seconds});
-    auto spent = [&] { return deadline.hasExpired() || replays <= 0; };
-    Settings quiet = settings;
-    quiet.checking = true;
-    quiet.keepSteps = false;
-    // A candidate fails when, played from a fresh folder, it breaks the same rule; it is then
-    // cut after the step that broke it.
-    auto fails = [&](std::vector<Step>& candidate) {
-        --replays;
-        QTemporaryDir dir;
-        if (!dir.isValid() || !prepareProgramFolder(dir.path())) return false;
-        Monkey monkey(dir.path(), quiet);
-        const Result result = monkey.replay(candidate);
-        if (!result.failure || result.failure->check != check) return false;
-        candidate.resize(static_cast<std::size_t>(result.failure->step + 1));
-        return true;
-    };
-    std::vector<Step> current = steps;
-    if (!fails(current)) return current;
-    std::size_t parts = 2;
-    while (current.size() >= 2 && !spent()) {
-        const std::size_t chunk = (current.size() + parts - 1) / parts;
-        bool reduced = false;
-        for (std::size_t start = 0; start < current.size() && !spent(); start += chunk) {
-            std::vector<Step> candidate;
-            candidate.reserve(current.size());
-            for (std::size_t i = 0; i < current.size(); ++i)
-                if (i < start || i >= start + chunk) candidate.push_back(current[i]);
-            if (fails(candidate)) {
-                current = std::move(candidate);
-                parts = std::max<std::size_t>(parts - 1, 2);
-                reduced = true;
-                break;
-            }
-        }
-        if (!reduced) {
-            if (parts >= current.size()) break;
-            parts = std::min(current.size(), parts * 2);
-        }
-    }
-    return current;
 }
 
 } // namespace monkey

@@ -76,8 +76,8 @@ class Monkey {
     Result current_;
 };
 
-// Fills `root` as the game is delivered where nothing is there yet: the empty save slots and the
-// pictures beside them.
+// Fills `root` as the game is delivered where nothing is there yet: the save slots and the
+// pictures beside them; a fresh folder gets two rich games in slots 2 and 3, saved earlier.
 bool prepareProgramFolder(const QString& root);
 
 // Shortens a failing list of steps by delta debugging: the shortest list found, within the time

@@ -73,9 +73,10 @@ void tellOnce(QtMsgType type, const QMessageLogContext&, const QString& text) {
 
 void printFigures(quint32 seed, const monkey::Figures& f, double seconds) {
     std::printf("seed %u: %lld steps in %.1f s (%.0f steps/s), %lld checks, %lld program runs, "
-                "%lld hands, %lld prizes, %lld bank transfers, %lld message boxes\n",
+                "%lld hands, %lld prizes, %lld bank transfers, %lld caps reached, %lld message "
+                "boxes\n",
                 seed, f.steps, seconds, seconds > 0 ? f.steps / seconds : 0.0, f.checks, f.runs,
-                f.hands, f.prizes, f.transfers, f.boxes);
+                f.hands, f.prizes, f.transfers, f.caps, f.boxes);
     std::fflush(stdout);
 }
 
@@ -212,6 +213,7 @@ int main(int argc, char* argv[]) {
         total.hands += result.figures.hands;
         total.prizes += result.figures.prizes;
         total.transfers += result.figures.transfers;
+        total.caps += result.figures.caps;
         total.boxes += result.figures.boxes;
         if (result.failure) {
             ++failures;
@@ -220,10 +222,11 @@ int main(int argc, char* argv[]) {
     }
     const double seconds = all.elapsed() / 1000.0;
     std::printf(
-        "total: %lld steps over %lld seeds in %.1f s (%.0f steps/s), %lld invariant checks, "
-        "%lld program runs, %lld hands, %lld prizes, %lld bank transfers, %d failures\n",
+        "total: %lld steps over %lld seeds in %.1f s (%.0f steps/s), %lld invariant "
+        "checks, %lld program runs, %lld hands, %lld prizes, %lld bank transfers, %lld caps "
+        "reached, %d failures\n",
         total.steps, static_cast<long long>(seeds.size()), seconds,
         seconds > 0 ? total.steps / seconds : 0.0, total.checks, total.runs, total.hands,
-        total.prizes, total.transfers, failures);
+        total.prizes, total.transfers, total.caps, failures);
     return failures == 0 ? 0 : 1;
 }
