@@ -79,11 +79,15 @@ QStringList KillHarness::killOnce(int index) {
         return faults;
     }
     QThread::msleep(std::uniform_int_distribution<unsigned>(5, 200)(rng_));
+    // A game that is gone before the kill has crashed or stopped on its own.
+    if (child.state() != QProcess::Running || child.waitForFinished(0))
+        faults << QStringLiteral("the game stopped by itself before the kill (%1, code %2)")
+                      .arg(child.exitStatus() == QProcess::CrashExit ? QStringLiteral("crashed")
+                                                                     : QStringLiteral("ended"))
+                      .arg(child.exitCode());
     child.kill(); // SIGKILL
     child.waitForFinished(10000);
     ++figures_.kills;
-    if (child.exitStatus() == QProcess::NormalExit)
-        faults << QStringLiteral("the game ended by itself with code %1").arg(child.exitCode());
     faults << checkFiles();
     if (SaveFiles::read(root_).bytes != before.bytes) ++figures_.killsAfterSaving;
     faults << startAfresh();
