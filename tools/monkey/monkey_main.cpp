@@ -71,12 +71,12 @@ void tellOnce(QtMsgType type, const QMessageLogContext&, const QString& text) {
     std::fprintf(stderr, "qt: %s\n", qPrintable(text));
 }
 
-void printFigures(quint32 seed, const monkey::Figures& f, double seconds) {
-    std::printf("seed %u: %lld steps in %.1f s (%.0f steps/s), %lld checks, %lld program runs, "
+void printFigures(const QString& run, const monkey::Figures& f, double seconds) {
+    std::printf("%s: %lld steps in %.1f s (%.0f steps/s), %lld checks, %lld program runs, "
                 "%lld hands, %lld prizes, %lld bank transfers, %lld caps reached, %lld message "
                 "boxes\n",
-                seed, f.steps, seconds, seconds > 0 ? f.steps / seconds : 0.0, f.checks, f.runs,
-                f.hands, f.prizes, f.transfers, f.caps, f.boxes);
+                qPrintable(run), f.steps, seconds, seconds > 0 ? f.steps / seconds : 0.0, f.checks,
+                f.runs, f.hands, f.prizes, f.transfers, f.caps, f.boxes);
     std::fflush(stdout);
 }
 
@@ -131,7 +131,7 @@ int replayFile(const QString& path, int shrinkSeconds) {
     clock.start();
     const monkey::Result result = player.replay(steps);
     recorder.monkey = nullptr;
-    printFigures(0, result.figures, clock.elapsed() / 1000.0);
+    printFigures(QStringLiteral("replay"), result.figures, clock.elapsed() / 1000.0);
     if (!result.failure) {
         std::printf("replay of %zu steps: no rule broken\n", steps.size());
         return 0;
@@ -206,7 +206,7 @@ int main(int argc, char* argv[]) {
             result = player.play(seed, steps);
             recorder.monkey = nullptr;
         }
-        printFigures(seed, result.figures, clock.elapsed() / 1000.0);
+        printFigures(QStringLiteral("seed %1").arg(seed), result.figures, clock.elapsed() / 1000.0);
         total.steps += result.figures.steps;
         total.checks += result.figures.checks;
         total.runs += result.figures.runs;
