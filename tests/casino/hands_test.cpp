@@ -10,7 +10,6 @@ using State = casino::CasinoTable::State;
 
 namespace {
 
-const char* const CurrentMoney = "\\Files\\TempFiles\\CurrentMoney.txt";
 const char* const SlotMoney = "\\Files\\Slot1\\Money.txt";
 const QString Win = QStringLiteral("\\Graphics\\Win.GIF");
 const QString Lose = QStringLiteral("\\Graphics\\Lose.GIF");
@@ -181,7 +180,7 @@ class HandsTest : public QObject {
         QCOMPARE(int{table->money()}, settled);
         QCOMPARE(int{table->bet()}, betLeft);
         QCOMPARE(int{table->hand().PlayerTotal}, playerTotal);
-        QCOMPARE(t.integer(CurrentMoney), settled);
+        QCOMPARE(t.integer(game::CurrentMoneyFile), settled);
         QCOMPARE(t.integer(SlotMoney), settled);
         QCOMPARE(t.dialogs.messages(), QStringList{});
 
@@ -261,7 +260,7 @@ class HandsTest : public QObject {
         for (ui::ImageButton* button : {table->cmdHit, table->cmdStand, table->cmdDD})
             button->click();
         QCOMPARE(table->money(), std::int16_t(600));
-        QCOMPARE(t.integer(CurrentMoney), 600);
+        QCOMPARE(t.integer(game::CurrentMoneyFile), 600);
     }
 
     // A second click delivered while the save's message box is open changes nothing.

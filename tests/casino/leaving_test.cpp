@@ -11,16 +11,6 @@ using casino::S;
 using State = casino::CasinoTable::State;
 using ui::ScreenId;
 
-namespace {
-
-const char* const CurrentMoney = "\\Files\\TempFiles\\CurrentMoney.txt";
-const char* const CurrentSlot = "\\Files\\TempFiles\\CurrentSlot.txt";
-
-// A hand that the player loses at the stand: 10 + 7 against the dealer's 9 + 10.
-const std::initializer_list<int> LosingHand = {S(10), H(7), D(9), C(10)};
-
-} // namespace
-
 // Getting up from the table: leaving, being turned away without money, the window's close
 // button, and the save files each way leaves behind.
 class LeavingTest : public QObject {
@@ -29,12 +19,12 @@ class LeavingTest : public QObject {
     void leavingBetweenHandsSavesNothing() {
         TestGame t;
         auto* table = casino::sitDown(t, 100);
-        const QByteArray saved = t.bytes(CurrentMoney);
+        const QByteArray saved = t.bytes(game::CurrentMoneyFile);
         TestGame::click(table->picQuit);
         QCoreApplication::processEvents();
         QVERIFY(!t.screens().isLoaded(ScreenId::Test));
         QCOMPARE(t.screens().visibleScreen(), std::optional(ScreenId::Locations));
-        QCOMPARE(t.bytes(CurrentMoney), saved);
+        QCOMPARE(t.bytes(game::CurrentMoneyFile), saved);
     }
 
     void turnedAway_data() {
@@ -60,7 +50,7 @@ class LeavingTest : public QObject {
         // Where the hidden Hit button would be: only shown controls cover the felt.
         const QPoint felt(530, 190);
         if (way.startsWith("stand")) {
-            casino::dealCards(t, table, "10", LosingHand);
+            casino::dealCards(t, table, "10", casino::LosingHand);
             TestGame::click(table->cmdStand);
         } else if (way.startsWith("bust")) {
             casino::dealCards(t, table, "10", {S(10), H(7), D(9), C(10), H(9)});
@@ -83,7 +73,7 @@ class LeavingTest : public QObject {
         QCoreApplication::processEvents();
         QVERIFY(!t.screens().isLoaded(ScreenId::Test));
         QCOMPARE(t.screens().visibleScreen(), std::optional(ScreenId::Locations));
-        QCOMPARE(t.integer(CurrentMoney), 0);
+        QCOMPARE(t.integer(game::CurrentMoneyFile), 0);
     }
 
     // With no cash, a refused bet of 5 stays on the table and keeps the pointer check quiet
@@ -120,7 +110,7 @@ class LeavingTest : public QObject {
         QFETCH(QByteArray, bytes);
         TestGame t;
         t.setCurrentGame(1, 100, 0);
-        t.writeBytes(CurrentMoney, bytes);
+        t.writeBytes(game::CurrentMoneyFile, bytes);
         t.screens().show(ScreenId::Locations);
         QVERIFY(!t.screens().show(ScreenId::Test));
         QVERIFY(!t.screens().isLoaded(ScreenId::Test));
@@ -128,7 +118,7 @@ class LeavingTest : public QObject {
         const QStringList messages = t.dialogs.takeMessages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].contains("CurrentMoney.txt"), qPrintable(messages[0]));
-        QCOMPARE(t.bytes(CurrentMoney), bytes);
+        QCOMPARE(t.bytes(game::CurrentMoneyFile), bytes);
     }
 
     // The window's close button: between hands the program simply ends; during a hand it asks,
@@ -150,7 +140,7 @@ class LeavingTest : public QObject {
         QFETCH(int, saved);
         TestGame t;
         auto* table = casino::sitDown(t, 100);
-        if (when != "betting") casino::dealCards(t, table, "40", LosingHand);
+        if (when != "betting") casino::dealCards(t, table, "40", casino::LosingHand);
         if (when == "hand over") TestGame::click(table->cmdStand);
         t.dialogs.answerConfirm(answer);
         t.screens().closeButtonPressed(ScreenId::Test);
@@ -160,12 +150,12 @@ class LeavingTest : public QObject {
                  when == "turn" ? QStringList{"Leave the table now? Your bet of $40 is lost."}
                                 : QStringList{});
         QCOMPARE(t.screens().hasEnded(), ended);
-        QCOMPARE(t.integer(CurrentMoney), saved);
+        QCOMPARE(t.integer(game::CurrentMoneyFile), saved);
         QCOMPARE(t.integer("\\Files\\Slot1\\Money.txt"), saved);
         if (!ended) {
             QVERIFY(casino::stateMismatch(table, State::PlayersTurn).isEmpty());
             TestGame::click(table->cmdStand);
-            QCOMPARE(t.integer(CurrentMoney), 60);
+            QCOMPARE(t.integer(game::CurrentMoneyFile), 60);
         }
     }
 
@@ -174,15 +164,15 @@ class LeavingTest : public QObject {
     void savingFollowsTheCurrentSlot() {
         TestGame t;
         auto* table = casino::sitDown(t, 100, 2);
-        casino::dealCards(t, table, "40", LosingHand);
+        casino::dealCards(t, table, "40", casino::LosingHand);
         TestGame::click(table->cmdStand);
-        QCOMPARE(t.bytes(CurrentMoney), QByteArray("60\r\n"));
+        QCOMPARE(t.bytes(game::CurrentMoneyFile), QByteArray("60\r\n"));
         QCOMPARE(t.bytes("\\Files\\Slot2\\Money.txt"), QByteArray("60\r\n"));
         QCOMPARE(t.integer("\\Files\\Slot1\\Money.txt"), 0);
 
-        t.writeInteger(CurrentSlot, 3);
+        t.writeInteger(game::CurrentSlotFile, 3);
         TestGame::click(table->cmdReset);
-        casino::dealCards(t, table, "10", LosingHand);
+        casino::dealCards(t, table, "10", casino::LosingHand);
         TestGame::click(table->cmdStand);
         QCOMPARE(t.bytes("\\Files\\Slot3\\Money.txt"), QByteArray("50\r\n"));
         QCOMPARE(t.bytes("\\Files\\Slot2\\Money.txt"), QByteArray("60\r\n"));
@@ -210,24 +200,24 @@ class LeavingTest : public QObject {
         auto* table = casino::sitDown(t, 100);
         // A folder where a file should be refuses every write to that name.
         if (damage == "money") {
-            QFile::remove(t.path(CurrentMoney));
-            QDir().mkpath(t.path(CurrentMoney));
+            QFile::remove(t.path(game::CurrentMoneyFile));
+            QDir().mkpath(t.path(game::CurrentMoneyFile));
         } else if (damage == "slot") {
-            t.writeBytes(CurrentSlot, "two\r\n");
+            t.writeBytes(game::CurrentSlotFile, "two\r\n");
         } else if (damage == "slot 7") {
-            t.writeInteger(CurrentSlot, 7);
+            t.writeInteger(game::CurrentSlotFile, 7);
         } else {
             QFile::remove(t.path("\\Files\\Slot1\\Money.txt"));
             QDir().mkpath(t.path("\\Files\\Slot1\\Money.txt"));
         }
-        casino::dealCards(t, table, "40", LosingHand);
+        casino::dealCards(t, table, "40", casino::LosingHand);
         TestGame::click(table->cmdStand);
 
         const QStringList messages = t.dialogs.takeMessages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].contains(named) && messages[0].contains("$60"),
                  qPrintable(messages[0]));
-        if (currentWritten) QCOMPARE(t.integer(CurrentMoney), 60);
+        if (currentWritten) QCOMPARE(t.integer(game::CurrentMoneyFile), 60);
         if (damage != "slot money") QCOMPARE(t.integer("\\Files\\Slot1\\Money.txt"), 100);
         // The table goes on with the cash it holds.
         TestGame::click(table->cmdReset);

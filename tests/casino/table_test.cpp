@@ -11,15 +11,6 @@ using casino::S;
 using State = casino::CasinoTable::State;
 using ui::ScreenId;
 
-namespace {
-
-const char* const CurrentMoney = "\\Files\\TempFiles\\CurrentMoney.txt";
-
-// A hand that the player loses at the stand: 10 + 7 against the dealer's 9 + 10.
-const std::initializer_list<int> LosingHand = {S(10), H(7), D(9), C(10)};
-
-} // namespace
-
 // Sitting down and betting: the table as it opens, the bet box with its refusals, the deal and
 // the reset that clears the table for the next bet.
 class TableTest : public QObject {
@@ -122,7 +113,7 @@ class TableTest : public QObject {
         QCOMPARE(casino::shownPicture(t, table->imgDeck), picture);
         QCOMPARE(t.random.reseeds(), 1);
         // Whatever the pile shows, the dealer's hidden card shows the plain back.
-        casino::dealCards(t, table, "10", LosingHand);
+        casino::dealCards(t, table, "10", casino::LosingHand);
         QCOMPARE(casino::shownPicture(t, table->DCard(1)), QStringLiteral("\\Graphics\\Back.GIF"));
     }
 
@@ -168,7 +159,7 @@ class TableTest : public QObject {
         QFETCH(int, betAfter);
         TestGame t;
         auto* table = casino::sitDown(t, money);
-        const QByteArray savedBefore = t.bytes(CurrentMoney);
+        const QByteArray savedBefore = t.bytes(game::CurrentMoneyFile);
         t.dialogs.answerInput(typed);
         TestGame::click(table->cmdDeal);
 
@@ -184,7 +175,7 @@ class TableTest : public QObject {
         QCOMPARE(table->lblBet->caption(), QString());
         QVERIFY(casino::stateMismatch(table, State::Betting).isEmpty());
         QCOMPARE(t.random.draws(), 1); // no cards drawn
-        QCOMPARE(t.bytes(CurrentMoney), savedBefore);
+        QCOMPARE(t.bytes(game::CurrentMoneyFile), savedBefore);
     }
 
     void acceptedBets_data() {
@@ -208,7 +199,7 @@ class TableTest : public QObject {
         QFETCH(bool, doubleDown);
         TestGame t;
         auto* table = casino::sitDown(t, money);
-        const QByteArray savedBefore = t.bytes(CurrentMoney);
+        const QByteArray savedBefore = t.bytes(game::CurrentMoneyFile);
         casino::dealCards(t, table, typed, {S(1), H(13), D(5), C(6)});
 
         QCOMPARE(t.dialogs.takeMessages(), QStringList{});
@@ -236,7 +227,7 @@ class TableTest : public QObject {
         QVERIFY(t.random.scriptUsedUp());
         QCOMPARE(t.random.drawsWithoutReseed(), 0);
         // The stake is not saved at the deal.
-        QCOMPARE(t.bytes(CurrentMoney), savedBefore);
+        QCOMPARE(t.bytes(game::CurrentMoneyFile), savedBefore);
     }
 
     void aSecondClickWhileTheBetBoxIsOpenIsIgnored() {
@@ -247,7 +238,7 @@ class TableTest : public QObject {
             // The window's close button waits until the box is answered.
             t.screens().closeButtonPressed(ScreenId::Test);
         };
-        casino::dealCards(t, table, "10", LosingHand);
+        casino::dealCards(t, table, "10", casino::LosingHand);
         t.dialogs.whileOpen = nullptr;
         QVERIFY(!t.screens().hasEnded());
         QCOMPARE(t.dialogs.inputBoxes().size(), 1);
@@ -258,7 +249,7 @@ class TableTest : public QObject {
     void resetClearsTheTableForTheNextBet() {
         TestGame t;
         auto* table = casino::sitDown(t, 100);
-        casino::dealCards(t, table, "40", LosingHand);
+        casino::dealCards(t, table, "40", casino::LosingHand);
         TestGame::click(table->cmdStand);
         QCOMPARE(table->money(), std::int16_t(60));
         TestGame::click(table->cmdReset);
@@ -273,7 +264,7 @@ class TableTest : public QObject {
         QCOMPARE(table->hand().NextCard, std::int16_t(0));
         QVERIFY(!table->betValid());
         // The empty slots of the next hand show the empty-slot picture.
-        casino::dealCards(t, table, "10", LosingHand);
+        casino::dealCards(t, table, "10", casino::LosingHand);
         for (int k = 3; k <= 6; ++k) {
             QCOMPARE(casino::shownPicture(t, table->PCard(k)),
                      QStringLiteral("\\Graphics\\None.GIF"));
@@ -286,7 +277,7 @@ class TableTest : public QObject {
     void resetWithOneDollarLeftStays() {
         TestGame t;
         auto* table = casino::sitDown(t, 11);
-        casino::dealCards(t, table, "10", LosingHand);
+        casino::dealCards(t, table, "10", casino::LosingHand);
         TestGame::click(table->cmdStand);
         TestGame::click(table->cmdReset);
         QCOMPARE(t.dialogs.messages(), QStringList{});

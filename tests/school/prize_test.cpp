@@ -8,8 +8,6 @@
 
 namespace {
 
-const char* const MoneyFile = "\\Files\\TempFiles\\CurrentMoney.txt";
-const char* const SlotFile = "\\Files\\TempFiles\\CurrentSlot.txt";
 const char* const SlotMoneyFile = "\\Files\\Slot2\\Money.txt";
 
 // Five won rounds and the Continue after them; returns what that Continue said.
@@ -60,7 +58,7 @@ class PrizeTest : public QObject {
         t.setCurrentGame(slot, money, 0);
         const QByteArray slotMoney = "\\Files\\Slot" + QByteArray::number(slot) + "\\Money.txt";
         QCOMPARE(winTournament(t), endedWith(told));
-        QCOMPARE(t.bytes(MoneyFile), after);
+        QCOMPARE(t.bytes(game::CurrentMoneyFile), after);
         QCOMPARE(t.bytes(slotMoney.constData()), after);
     }
 
@@ -76,20 +74,22 @@ class PrizeTest : public QObject {
         const QString notPaid = QStringLiteral("The $200 prize could not be paid.");
         const QString notSaved = QStringLiteral("Here's your $200. It is in your cash for this "
                                                 "game, but your save slot could not be updated.");
-        QTest::newRow("money missing")
-            << QByteArray() << QByteArray("2\r\n") << false << MoneyFile << notPaid << QByteArray();
-        QTest::newRow("money damaged") << QByteArray("lots\r\n") << QByteArray("2\r\n") << false
-                                       << MoneyFile << notPaid << QByteArray("lots\r\n");
+        QTest::newRow("money missing") << QByteArray() << QByteArray("2\r\n") << false
+                                       << game::CurrentMoneyFile << notPaid << QByteArray();
+        QTest::newRow("money damaged")
+            << QByteArray("lots\r\n") << QByteArray("2\r\n") << false << game::CurrentMoneyFile
+            << notPaid << QByteArray("lots\r\n");
         QTest::newRow("money out of range")
-            << QByteArray("40000\r\n") << QByteArray("2\r\n") << false << MoneyFile << notPaid
-            << QByteArray("40000\r\n");
+            << QByteArray("40000\r\n") << QByteArray("2\r\n") << false << game::CurrentMoneyFile
+            << notPaid << QByteArray("40000\r\n");
         QTest::newRow("slot file blocked") << QByteArray("100\r\n") << QByteArray("2\r\n") << true
                                            << SlotMoneyFile << notSaved << QByteArray("300\r\n");
         QTest::newRow("slot number damaged")
-            << QByteArray("100\r\n") << QByteArray("two\r\n") << false << SlotFile << notSaved
-            << QByteArray("300\r\n");
-        QTest::newRow("no slot in play") << QByteArray("100\r\n") << QByteArray("0\r\n") << false
-                                         << SlotFile << notSaved << QByteArray("300\r\n");
+            << QByteArray("100\r\n") << QByteArray("two\r\n") << false << game::CurrentSlotFile
+            << notSaved << QByteArray("300\r\n");
+        QTest::newRow("no slot in play")
+            << QByteArray("100\r\n") << QByteArray("0\r\n") << false << game::CurrentSlotFile
+            << notSaved << QByteArray("300\r\n");
     }
     void failedFilesAreReported() {
         QFETCH(QByteArray, money);
@@ -100,11 +100,11 @@ class PrizeTest : public QObject {
         QFETCH(QByteArray, moneyAfter);
         TestGame t;
         t.setCurrentGame(2, 100, 0);
-        t.writeBytes(SlotFile, slot);
+        t.writeBytes(game::CurrentSlotFile, slot);
         if (money.isEmpty())
-            QVERIFY(QFile::remove(t.path(MoneyFile)));
+            QVERIFY(QFile::remove(t.path(game::CurrentMoneyFile)));
         else
-            t.writeBytes(MoneyFile, money);
+            t.writeBytes(game::CurrentMoneyFile, money);
         if (slotFileBlocked) {
             // A folder where the slot's money file should be: no write can replace it.
             QVERIFY(QFile::remove(t.path(SlotMoneyFile)));
@@ -118,8 +118,8 @@ class PrizeTest : public QObject {
         QVERIFY2(said.contains(QDir::toNativeSeparators(t.path(named.toLatin1().constData()))),
                  qPrintable(said));
         // Nothing is written over what could not be read, and the slot keeps its money.
-        QCOMPARE(t.bytes(MoneyFile), moneyAfter);
-        QCOMPARE(t.bytes(SlotFile), slot);
+        QCOMPARE(t.bytes(game::CurrentMoneyFile), moneyAfter);
+        QCOMPARE(t.bytes(game::CurrentSlotFile), slot);
         if (!slotFileBlocked) QCOMPARE(t.bytes(SlotMoneyFile), QByteArray("100\r\n"));
     }
 
@@ -134,7 +134,7 @@ class PrizeTest : public QObject {
         QCOMPARE(messages.size(), 4);
         QVERIFY2(messages[1].endsWith(QStringLiteral("The $200 prize could not be paid.")),
                  qPrintable(messages[1]));
-        QCOMPARE(t.bytes(MoneyFile), QByteArray("100\r\n"));
+        QCOMPARE(t.bytes(game::CurrentMoneyFile), QByteArray("100\r\n"));
         QCOMPARE(t.bytes(SlotMoneyFile), QByteArray("100\r\n"));
     }
 };

@@ -10,7 +10,6 @@ using ui::ScreenId;
 
 namespace {
 
-const char* const MoneyFile = "\\Files\\TempFiles\\CurrentMoney.txt";
 const char* const SlotMoneyFile = "\\Files\\Slot2\\Money.txt";
 
 bool shows(const ui::Image* image, const char* gameName) {
@@ -166,14 +165,14 @@ class TournamentTest : public QObject {
             if (QStringLiteral("B6X").contains(hands[i]))
                 QVERIFY(shows(table->DCard(1), "\\Graphics\\Back.GIF"));
             // Nothing is paid or saved during play.
-            QCOMPARE(t.bytes(MoneyFile), QByteArray("100\r\n"));
+            QCOMPARE(t.bytes(game::CurrentMoneyFile), QByteArray("100\r\n"));
         }
 
         TestGame::click(table->cmdContinue);
         QCOMPARE(t.dialogs.takeMessages(),
                  paid ? tournament::prizeMessages() : tournament::finishedMessages());
         const QByteArray money = paid ? "300\r\n" : "100\r\n";
-        QCOMPARE(t.bytes(MoneyFile), money);
+        QCOMPARE(t.bytes(game::CurrentMoneyFile), money);
         QCOMPARE(t.bytes(SlotMoneyFile), money);
         QCOMPARE(t.bytes("\\Files\\Slot1\\Money.txt") + t.bytes("\\Files\\Slot3\\Money.txt"),
                  otherSlots);

@@ -28,6 +28,9 @@ inline int D(int rank) {
     return ScriptedRandom::cardNumber("Diamonds", rank);
 }
 
+// A hand that the player loses at the stand: 10 + 7 against the dealer's 9 + 10.
+inline const std::initializer_list<int> LosingHand = {S(10), H(7), D(9), C(10)};
+
 // Writes a game in play in `slot` with `money` in hand and opens the table from the town, as
 // the location chooser would. `deckBack` is the value the table draws for its deck pile.
 CasinoTable* sitDown(TestGame& t, int money, int slot = 1, float deckBack = 0.1f);

@@ -3,12 +3,12 @@
 #include "ScriptedDialogs.h"
 #include "ScriptedRandom.h"
 #include "app/Game.h"
+#include "game/Paths.h"
 #include "ui/ScreenModel.h"
 
 #include <QByteArray>
 #include <QPoint>
 #include <QTemporaryDir>
-
 #include <cstdint>
 #include <memory>
 
@@ -23,7 +23,7 @@ class QWidget;
 //     t.dialogs.answerInput("100");
 //     auto* table = t.open<casino::CasinoTable>(ui::ScreenId::Test);
 class TestGame {
-public:
+  public:
     TestGame();
     ~TestGame();
 
@@ -44,8 +44,7 @@ public:
     void setCurrentGame(int slot, int money, int bank, const QString& name = "Tester");
 
     // Shows a screen through the screen model, as the game would, and returns it.
-    template <typename T>
-    T* open(ui::ScreenId id) {
+    template <typename T> T* open(ui::ScreenId id) {
         screens().show(id);
         return screens().screenAs<T>(id);
     }
@@ -57,7 +56,7 @@ public:
     // Pointer movement to a point of a screen, delivered to whatever lies there.
     static void movePointer(QWidget* screen, QPoint at);
 
-private:
+  private:
     QTemporaryDir dir_;
     std::unique_ptr<app::Game> game_;
 };
