@@ -35,7 +35,9 @@ std::optional<RecordError> writeFileBytes(const QString& path, const QByteArray&
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         return failure(RecordError::Kind::WriteFailed, path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
+    // A full disk shows only when the buffered bytes reach it, and commit() would rename an
+    // emptied copy over the save all the same: the flush must succeed before the commit.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString why = file.errorString();
         file.cancelWriting();
         return failure(RecordError::Kind::WriteFailed, path, why);

@@ -1,0 +1,36 @@
+#pragma once
+
+// The player's ways through the game, for the whole-game tests: the main menu to a slot screen,
+// a place in town.
+#include "CasinoHelpers.h"
+#include "SchoolHelpers.h"
+#include "bank/BankScreen.h"
+#include "game/SlotScreen.h"
+#include "game/StartScreen.h"
+#include "town/HomeScreen.h"
+#include "town/LocationsScreen.h"
+#include "town/SleepDialog.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace casino;
+using ui::ScreenId;
+
+// New Game (or Continue Game) on the main menu, and the slot screen it opens.
+inline game::SlotScreen* slotScreen(TestGame& t, bool fresh) {
+    t.start();
+    auto* start = t.screens().screenAs<game::StartScreen>(ScreenId::Start);
+    TestGame::click(fresh ? start->picStart : start->picContinue);
+    return t.screens().screenAs<game::SlotScreen>(fresh ? ScreenId::NewGame
+                                                        : ScreenId::ContinueGame);
+}
+
+// A place picked on the town's list and Go: 0 Home, 1 Casino, 2 Vantrell, 3 Bank.
+inline void goTo(TestGame& t, int place) {
+    auto* town = t.open<town::LocationsScreen>(ScreenId::Locations);
+    town->lstLocations->setCurrentRow(place);
+    TestGame::click(town->imgGo);
+}
