@@ -1,289 +1,255 @@
 #include "CasinoHelpers.h"
 
-#include <QFontMetrics>
 #include <QTest>
 
-using casino::C;
-using casino::CasinoTable;
-using casino::D;
-using casino::H;
-using casino::S;
-using State = casino::CasinoTable::State;
+using namespace casino;
 using ui::ScreenId;
 
-// Sitting down and betting: the table as it opens, the bet box with its refusals, the deal and
-// the reset that clears the table for the next bet.
 class TableTest : public QObject {
     Q_OBJECT
   private slots:
-    void opensWithEveryControlAtItsPlace() {
-        TestGame t;
-        auto* table = casino::sitDown(t, 500);
-        QVERIFY(table);
-        QCOMPARE(t.screens().visibleScreen(), std::optional(ScreenId::Test));
-        QCOMPARE(table->size(), QSize(600, 400));
-        QVERIFY(table->backgroundPath().endsWith("/Graphics/Background.GIF"));
-
-        const struct {
-            const char* name;
-            QRect rect;
-            const char* picture;
-        } controls[] = {
-            {"cmdDD", {480, 280, 100, 50}, "\\Graphics\\DoubleDownButton.GIF"},
-            {"imgPlayer", {0, 168, 81, 17}, "\\Graphics\\Player.GIF"},
-            {"imgDealer", {0, 0, 81, 17}, "\\Graphics\\Dealer.GIF"},
-            {"imgDeck", {464, 48, 75, 100}, "\\Graphics\\Back.GIF"},
-            {"cmdReset", {488, 344, 81, 33}, "\\Graphics\\Reset.GIF"},
-            {"cmdDeal", {488, 344, 81, 33}, "\\Graphics\\DealButton.GIF"},
-            {"cmdStand", {480, 224, 100, 50}, "\\Graphics\\StandButton.GIF"},
-            {"cmdHit", {480, 168, 100, 50}, "\\Graphics\\HitButton.GIF"},
-            {"lblBet", {0, 360, 137, 25}, nullptr},
-            {"lblMoney", {0, 312, 145, 41}, nullptr},
-            {"picQuit", {584, 0, 17, 17}, "\\Graphics\\Quit.GIF"},
-            {"picStatus", {232, 128, 100, 50}, ""},
-            {"Label1", {0, 296, 161, 25}, nullptr},
-            {"Label2", {0, 336, 273, 57}, nullptr},
-            {"Label3", {232, 288, 57, 33}, nullptr},
-            {"Label4", {312, 288, 81, 33}, nullptr},
-        };
-        for (const auto& c : controls) {
-            auto* control = table->findChild<QWidget*>(c.name);
-            QVERIFY2(control, c.name);
-            QCOMPARE(control->geometry(), c.rect);
-            if (!c.picture) continue;
-            const QString shown =
-                qobject_cast<ui::Image*>(control)
-                    ? casino::shownPicture(t, qobject_cast<ui::Image*>(control))
-                    : casino::shownPicture(t, qobject_cast<ui::ImageButton*>(control));
-            QCOMPARE(shown, QString::fromLatin1(c.picture));
-        }
-        for (int k = 1; k <= 6; ++k) {
-            QCOMPARE(table->PCard(k)->geometry(), QRect(72 * (k - 1), 184, 75, 100));
-            QCOMPARE(table->DCard(k)->geometry(), QRect(72 * (k - 1), 16, 75, 100));
-            // Blank until the first reset puts the empty-slot picture in.
-            QVERIFY(!table->PCard(k)->hasPicture());
-            QVERIFY(!table->DCard(k)->hasPicture());
-        }
-        for (const char* name : {"Label1", "Label2", "Label3", "Label4"})
-            QCOMPARE(table->findChild<ui::Label*>(name)->caption(), QString());
-
-        QVERIFY2(casino::stateMismatch(table, State::Betting).isEmpty(),
-                 qPrintable(casino::stateMismatch(table, State::Betting)));
-        QCOMPARE(table->lblMoney->caption(), QStringLiteral("Money: $500"));
-        QCOMPARE(table->lblBet->caption(), QString());
-        QCOMPARE(table->money(), std::int16_t(500));
-        QCOMPARE(table->bet(), std::int16_t(0));
-        QVERIFY(table->hand().PlayerRanks == engine::Ranks{});
-        QCOMPARE(table->hand().NextCard, std::int16_t(0));
-        QCOMPARE(t.random.draws(), 1);
-        QCOMPARE(t.dialogs.messages(), QStringList{});
-    }
-
-    // The widest amounts the table can show are never cut off by their labels.
-    void amountsFitTheirLabels() {
-        TestGame t;
-        auto* table = casino::sitDown(t, 100);
-        const struct {
-            ui::Label* label;
-            const char* widest;
-        } amounts[] = {{table->lblMoney, "Money: $-32768"}, {table->lblBet, "Bet: $19998"}};
-        for (const auto& a : amounts) {
-            const QFontMetrics metrics(a.label->font());
-            QVERIFY2(metrics.horizontalAdvance(a.widest) + a.label->indent() <= a.label->width(),
-                     a.widest);
-            QVERIFY(metrics.height() <= a.label->height());
-        }
-    }
-
-    void deckBackIsChosenWithUnevenWeights_data() {
-        QTest::addColumn<float>("r");
-        QTest::addColumn<QString>("picture");
-        QTest::newRow("zero joins the plain back") << 0.0f << "\\Graphics\\Back.GIF";
-        QTest::newRow("just below the half") << 0.49f << "\\Graphics\\Back.GIF";
-        QTest::newRow("exact half rounds to even") << 0.5f << "\\Graphics\\BackDeath.GIF";
-        QTest::newRow("middle") << 0.7f << "\\Graphics\\BackDeath.GIF";
-        QTest::newRow("five sixths rounds to 2") << float(2.5 / 3) << "\\Graphics\\BackDeath.GIF";
-        QTest::newRow("top") << 0.9f << "\\Graphics\\BackLove.GIF";
-    }
-    void deckBackIsChosenWithUnevenWeights() {
-        QFETCH(float, r);
-        QFETCH(QString, picture);
-        TestGame t;
-        auto* table = casino::sitDown(t, 100, 1, r);
-        QCOMPARE(casino::shownPicture(t, table->imgDeck), picture);
-        QCOMPARE(t.random.reseeds(), 1);
-        // Whatever the pile shows, the dealer's hidden card shows the plain back.
-        casino::dealCards(t, table, "10", casino::LosingHand);
-        QCOMPARE(casino::shownPicture(t, table->DCard(1)), QStringLiteral("\\Graphics\\Back.GIF"));
-    }
-
-    void refusedBets_data() {
+    // The bet box, its refusals in their order, and what an accepted bet deals.
+    void bets_data() {
         QTest::addColumn<int>("money");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("betAfter");
-
-        QTest::newRow("cancelled") << 100 << ""
-                                   << "You haven't made a bet." << 0;
-        QTest::newRow("five digits") << 100 << "00050"
-                                     << "Not a valid bet." << 0;
-        QTest::newRow("12345") << 20000 << "12345"
-                               << "Not a valid bet." << 0;
-        QTest::newRow("leading blank") << 100 << " 50"
-                                       << "Not a valid bet." << 0;
-        QTest::newRow("decimal") << 100 << "5.0"
-                                 << "Not a valid bet." << 0;
-        QTest::newRow("minus") << 100 << "-5"
-                               << "Not a valid bet." << 0;
-        QTest::newRow("plus") << 100 << "+5"
-                              << "Not a valid bet." << 0;
-        QTest::newRow("letter") << 100 << "5a"
-                                << "Not a valid bet." << 0;
-        QTest::newRow("arabic-indic digit")
-            << 100 << QString(QChar(0x0665)) << "Not a valid bet." << 0;
-        QTest::newRow("fullwidth digit")
-            << 100 << QString(QChar(0xFF15)) << "Not a valid bet." << 0;
-        QTest::newRow("long and not digits") << 100 << "5a5a5a"
-                                             << "Not a valid bet." << 0;
-        QTest::newRow("too much") << 9998 << "9999"
-                                  << "Sorry, you don't have that much money." << 9999;
-        QTest::newRow("zero") << 100 << "0"
-                              << "... Not valid." << 0;
-        QTest::newRow("four zeros") << 100 << "0000"
-                                    << "... Not valid." << 0;
-    }
-    void refusedBets() {
-        QFETCH(int, money);
-        QFETCH(QString, typed);
-        QFETCH(QString, message);
-        QFETCH(int, betAfter);
-        TestGame t;
-        auto* table = casino::sitDown(t, money);
-        const QByteArray savedBefore = t.bytes(game::CurrentMoneyFile);
-        t.dialogs.answerInput(typed);
-        TestGame::click(table->cmdDeal);
-
-        QCOMPARE(t.dialogs.inputBoxes().size(), 1);
-        QCOMPARE(t.dialogs.inputBoxes()[0].prompt, QStringLiteral("How much will you be betting?"));
-        QCOMPARE(t.dialogs.inputBoxes()[0].title, QStringLiteral("Place your bet!"));
-        QCOMPARE(t.dialogs.takeMessages(), QStringList{message});
-        QCOMPARE(table->betText(), typed);
-        QVERIFY(!table->betValid());
-        QCOMPARE(int{table->money()}, money);
-        QCOMPARE(int{table->bet()}, betAfter);
-        QCOMPARE(table->lblMoney->caption(), QStringLiteral("Money: $%1").arg(money));
-        QCOMPARE(table->lblBet->caption(), QString());
-        QVERIFY(casino::stateMismatch(table, State::Betting).isEmpty());
-        QCOMPARE(t.random.draws(), 1); // no cards drawn
-        QCOMPARE(t.bytes(game::CurrentMoneyFile), savedBefore);
-    }
-
-    void acceptedBets_data() {
-        QTest::addColumn<int>("money");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("left");
-        QTest::addColumn<int>("bet");
+        QTest::addColumn<QString>("refusal");
         QTest::addColumn<bool>("doubleDown");
-        QTest::newRow("half") << 100 << "50" << 50 << 50 << true;
-        QTest::newRow("just over half") << 100 << "51" << 49 << 51 << false;
-        QTest::newRow("everything") << 100 << "100" << 0 << 100 << false;
-        QTest::newRow("leading zeros") << 100 << "0050" << 50 << 50 << true;
-        QTest::newRow("largest bet") << 9999 << "9999" << 0 << 9999 << false;
-        QTest::newRow("large purse") << 30000 << "9999" << 20001 << 9999 << true;
+        auto row = [](const char* name, int money, const char* typed, const char* refusal,
+                      bool doubleDown = false) {
+            QTest::newRow(name) << money << QString(typed) << QString(refusal) << doubleDown;
+        };
+        const char* invalid = "Not a valid bet.";
+        row("cancelled", 100, "", "You haven't made a bet.");
+        row("five digits", 100, "00050", invalid);
+        row("12345", 20000, "12345", invalid);
+        row("leading blank", 100, " 50", invalid);
+        row("minus", 100, "-5", invalid);
+        row("plus", 100, "+5", invalid);
+        row("letter", 100, "5a", invalid);
+        row("another script's digit", 100, "\u0665", invalid);
+        row("more than the cash", 9998, "9999", "Sorry, you don't have that much money.");
+        row("zero", 100, "0", "... Not valid.");
+        row("four zeros", 100, "0000", "... Not valid.");
+        row("half the cash", 100, "50", "", true);
+        row("leading zeros", 100, "0050", "", true);
+        row("just over half", 100, "51", "");
+        row("all the cash", 100, "100", "");
+        row("four digits", 9999, "9999", "");
     }
-    void acceptedBets() {
+    void bets() {
         QFETCH(int, money);
         QFETCH(QString, typed);
-        QFETCH(int, left);
-        QFETCH(int, bet);
+        QFETCH(QString, refusal);
         QFETCH(bool, doubleDown);
         TestGame t;
-        auto* table = casino::sitDown(t, money);
-        const QByteArray savedBefore = t.bytes(game::CurrentMoneyFile);
-        casino::dealCards(t, table, typed, {S(1), H(13), D(5), C(6)});
-
-        QCOMPARE(t.dialogs.takeMessages(), QStringList{});
-        QVERIFY(table->betValid());
-        QCOMPARE(int{table->money()}, left);
-        QCOMPARE(int{table->bet()}, bet);
-        QCOMPARE(table->lblMoney->caption(), QStringLiteral("Money: $%1").arg(left));
+        auto* table = sitDown(t, money, 1, 0.9f);
+        QCOMPARE(shownPicture(t, table->imgDeck), "\\Graphics\\BackLove.GIF");
+        dealCards(t, table, typed, {S(1), H(13), D(5), C(6)});
+        QCOMPARE(t.dialogs.messages(), refusal.isEmpty() ? QStringList{} : QStringList{refusal});
+        QCOMPARE(t.bytes(game::CurrentMoneyFile),
+                 QByteArray::number(money) + "\r\n"); // the deal saves nothing
+        if (!refusal.isEmpty()) {
+            QCOMPARE(shownControls(table), "cmdDeal picQuit");
+            QCOMPARE(table->lblMoney->caption(), QStringLiteral("Money: $%1").arg(money));
+            QCOMPARE(table->lblBet->caption(), QString());
+            return;
+        }
+        const int bet = typed.toInt();
+        QCOMPARE(shownControls(table),
+                 doubleDown ? "cmdHit cmdStand cmdDD 12 cards" : "cmdHit cmdStand 12 cards");
+        QCOMPARE(table->lblMoney->caption(), QStringLiteral("Money: $%1").arg(money - bet));
         QCOMPARE(table->lblBet->caption(), QStringLiteral("Bet: $%1").arg(bet));
-        const QString mismatch = casino::stateMismatch(table, State::PlayersTurn, doubleDown);
-        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-
-        // Two cards up for the player, the hole card down and the dealer's second card up; a
-        // two-card 21 is not announced.
-        QCOMPARE(casino::shownPicture(t, table->PCard(1)), casino::facePicture(S(1)));
-        QCOMPARE(casino::shownPicture(t, table->PCard(2)), casino::facePicture(H(13)));
-        QCOMPARE(casino::shownPicture(t, table->DCard(1)), QStringLiteral("\\Graphics\\Back.GIF"));
-        QCOMPARE(casino::shownPicture(t, table->DCard(2)), casino::facePicture(C(6)));
-        QCOMPARE(table->hand().DealerRanks(1), std::int16_t(5));
-        for (int k = 3; k <= 6; ++k)
-            QVERIFY(!table->PCard(k)->hasPicture());
-        QVERIFY(!table->picStatus->isVisibleTo(table));
-        QCOMPARE(table->hand().NextCard, std::int16_t(5));
-        QCOMPARE(table->hand().NextPlayerSlot, std::int16_t(3));
-        QCOMPARE(table->hand().NextDealerSlot, std::int16_t(3));
-        QVERIFY(t.random.scriptUsedUp());
-        QCOMPARE(t.random.drawsWithoutReseed(), 0);
-        // The stake is not saved at the deal.
-        QCOMPARE(t.bytes(game::CurrentMoneyFile), savedBefore);
+        // The hole card shows the plain back whatever the pile shows; empty slots are blank.
+        QCOMPARE(shownPicture(t, table->DCard(1)), "\\Graphics\\Back.GIF");
+        QCOMPARE(shownPicture(t, table->PCard(3)) + shownPicture(t, table->DCard(3)), QString());
     }
 
-    void aSecondClickWhileTheBetBoxIsOpenIsIgnored() {
+    // Whole hands in slot 2. Moves: H hit, S stand, D double down. The cards are in draw order:
+    // the player's two, the dealer's hole card and open card, then as called for.
+    void hands_data() {
+        QTest::addColumn<QList<int>>("cards");
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<int>("draws"); // cards the dealer draws
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<int>("settled");
+        QTest::addColumn<int>("money");
+        QTest::addColumn<int>("stake");
+        auto row = [](const char* name, QList<int> cards, const char* moves, int draws,
+                      const char* picture, int settled, int money = 500, int stake = 100) {
+            QTest::newRow(name) << cards << QString(moves) << draws << QString(picture) << settled
+                                << money << stake;
+        };
+        const QList<int> win = {S(10), H(9), D(10), C(8)}, draw = {S(10), H(9), D(10), C(9)};
+        const QList<int> five = {S(2), H(2), D(10), C(8), S(3), H(3), C(2)};
+        row("dealer busts", {S(10), H(8), D(6), C(10), S(9)}, "S", 1, "Win", 600);
+        row("higher total", win, "S", 0, "Win", 600);
+        row("lower total", LosingHand, "S", 0, "Lose", 400);
+        row("equal totals", draw, "S", 0, "Draw", 500);
+        row("bust on a hit", {S(10), H(6), D(10), C(8), S(13)}, "H", 0, "Busted", 400);
+        row("doubled win", {S(5), H(6), D(10), C(8), S(10)}, "D", 0, "Win", 700);
+        row("doubled draw", {S(5), H(6), D(10), C(9), S(8)}, "D", 0, "Draw", 500);
+        row("doubled loss", {S(5), H(6), D(10), C(9), S(2)}, "D", 0, "Lose", 300);
+        row("doubled after a hit", {S(2), H(3), D(10), C(8), S(4), H(9)}, "HD", 0, "Draw", 500);
+        row("doubled bust, dealer lower", {S(10), H(6), D(10), C(8), S(13)}, "D", 0, "Busted", 300);
+        row("doubled bust, dealer 25", {S(10), H(2), D(10), C(6), S(13), H(9)}, "D", 1, "Lose",
+            300);
+        row("doubled with all the cash", {S(5), H(6), D(10), C(9), S(2)}, "D", 0, "Lose", 0, 100,
+            50);
+        row("sixth card", five + QList{D(2)}, "HHHH", 0, "Win", 600);
+        row("sixth card busts", five + QList{D(13)}, "HHHH", 0, "Busted", 400);
+        row("sixth card doubled, paid once", five + QList{D(5)}, "HHHD", 0, "Lose", 300);
+        row("sixth card doubled, drawn by both", {S(2), H(2), D(10), C(7), S(3), H(3), C(2), D(5)},
+            "HHHD", 1, "Win", 700);
+        row("sixth card capped", five + QList{D(2)}, "HHHH", 0, "Win", 9999, 9999, 9999);
+        row("win capped", win, "S", 0, "Win", 9999, 9999, 9999);
+        row("draw at the cap", draw, "S", 0, "Draw", 9999, 9999, 9999);
+        row("win from above the cap", win, "S", 0, "Win", 9999, 10149);
+        row("draw above the cap", draw, "S", 0, "Draw", 10149, 10149);
+        row("one dollar left", LosingHand, "S", 0, "Lose", 1, 11, 10);
+    }
+    void hands() {
+        QFETCH(QList<int>, cards);
+        QFETCH(QString, moves);
+        QFETCH(int, draws);
+        QFETCH(QString, picture);
+        QFETCH(int, settled);
+        QFETCH(int, money);
+        QFETCH(int, stake);
         TestGame t;
-        auto* table = casino::sitDown(t, 100);
+        auto* table = sitDown(t, money, 2);
+        dealCards(t, table, QString::number(stake), cards);
+        for (QChar move : moves)
+            TestGame::click(move == 'H'   ? table->cmdHit
+                            : move == 'S' ? table->cmdStand
+                                          : table->cmdDD);
+
+        QCOMPARE(shownPicture(t, table->picStatus), "\\Graphics\\" + picture + ".GIF");
+        QCOMPARE(shownControls(table), "cmdReset picStatus 12 cards");
+        QCOMPARE(t.bytes(game::CurrentMoneyFile), QByteArray::number(settled) + "\r\n");
+        QCOMPARE(t.bytes("\\Files\\Slot2\\Money.txt"), QByteArray::number(settled) + "\r\n");
+        QCOMPARE(t.dialogs.messages(), QStringList{});
+        // Faces where they fell: the player holds drawn cards 1, 2, 5...; the hole card is turned
+        // up when the dealer plays, whose draws follow the player's (a sixth card goes to both).
+        const int hits = int(moves.count('H') + moves.count('D'));
+        for (int k = 1; k <= 2 + hits; ++k)
+            QCOMPARE(shownPicture(t, table->PCard(k)), facePicture(cards[k <= 2 ? k - 1 : k + 1]));
+        QCOMPARE(shownPicture(t, table->DCard(1)),
+                 moves.endsWith('H') ? "\\Graphics\\Back.GIF" : facePicture(cards[2]));
+        for (int k = 2; k <= 6; ++k)
+            QCOMPARE(shownPicture(t, table->DCard(k)),
+                     k == 2          ? facePicture(cards[3])
+                     : k < 3 + draws ? facePicture(cards[std::min(hits, 3) + k + 1])
+                                     : QString());
+        // The labels keep the deal's (or double down's) amounts until the reset.
+        const int staked = moves.contains('D') ? 2 * stake : stake;
+        QCOMPARE(table->lblMoney->caption(), QStringLiteral("Money: $%1").arg(money - staked));
+        QCOMPARE(table->lblBet->caption(), QStringLiteral("Bet: $%1").arg(staked));
+        if (settled == 0) return; // the reset sends the player away: see turnedAway
+
+        TestGame::click(table->cmdReset);
+        QCOMPARE(shownControls(table), "cmdDeal picQuit");
+        QCOMPARE(table->lblMoney->caption(), QStringLiteral("Money: $%1").arg(settled));
+        QCOMPARE(table->lblBet->caption(), "Bet: $0");
+        dealCards(t, table, "1", LosingHand);
+        QCOMPARE(shownPicture(t, table->PCard(3)), "\\Graphics\\None.GIF");
+        QCOMPARE(shownPicture(t, table->DCard(6)), "\\Graphics\\None.GIF");
+    }
+
+    // Turned away without cash. Moves: D deal with a bet of 10, S stand, H hit, R reset, P the
+    // pointer over the bare felt, 5 and 0 bets refused.
+    void turnedAway_data() {
+        QTest::addColumn<int>("money");
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList noMoney = {"Sorry, but you have no money on you.",
+                                     "Please come back when you have money."};
+        const QStringList ranOut = {"Oh, looks like you ran out of money!",
+                                    "Better luck next time."};
+        QTest::newRow("arriving without cash") << 0 << "P" << noMoney;
+        QTest::newRow("last dollar lost at the stand") << 10 << "DSP" << noMoney;
+        QTest::newRow("last dollar lost, reset") << 10 << "DSR" << ranOut;
+        QTest::newRow("busted: the bet on the table") << 10 << "DHPR" << ranOut;
+        QTest::newRow("a refused bet on the table")
+            << 0 << "5P0P"
+            << QStringList{"Sorry, you don't have that much money.", "... Not valid."} + noMoney;
+    }
+    void turnedAway() {
+        QFETCH(int, money);
+        QFETCH(QString, moves);
+        QFETCH(QStringList, messages);
+        TestGame t;
+        auto* table = sitDown(t, money);
+        for (QChar move : moves)
+            if (move == 'D')
+                dealCards(t, table, "10", QList<int>(LosingHand) + QList{H(9)});
+            else if (move.isDigit()) // a bet refused before any card is drawn
+                dealCards(t, table, move, {});
+            else if (move == 'P')
+                TestGame::movePointer(table, {530, 190}); // where the hidden Hit button lies
+            else
+                TestGame::click(move == 'S'   ? table->cmdStand
+                                : move == 'H' ? table->cmdHit
+                                              : table->cmdReset);
+        QCOMPARE(t.dialogs.messages(), messages);
+        QCoreApplication::processEvents();
+        QVERIFY(!t.screens().isLoaded(ScreenId::Test));
+        QCOMPARE(t.screens().visibleScreen(), std::optional(ScreenId::Locations));
+    }
+
+    // One visit: clicks made while the bet box is open wait for it; each hand saves the current
+    // game's file first, then the slot that CurrentSlot.txt names at that moment; leaving and
+    // coming back starts from the saved cash; the window's close button during a hand asks
+    // first, and the stake stays lost when the player goes.
+    void aVisit() {
+        TestGame t;
+        auto* table = sitDown(t, 100, 2);
+        bool once = true;
         t.dialogs.whileOpen = [&] {
+            if (!std::exchange(once, false)) return;
             table->cmdDeal->click();
-            // The window's close button waits until the box is answered.
             t.screens().closeButtonPressed(ScreenId::Test);
         };
-        casino::dealCards(t, table, "10", casino::LosingHand);
-        t.dialogs.whileOpen = nullptr;
-        QVERIFY(!t.screens().hasEnded());
+        dealCards(t, table, "40", LosingHand);
         QCOMPARE(t.dialogs.inputBoxes().size(), 1);
-        QCOMPARE(table->money(), std::int16_t(90));
-        QCOMPARE(t.random.draws(), 13);
-    }
-
-    void resetClearsTheTableForTheNextBet() {
-        TestGame t;
-        auto* table = casino::sitDown(t, 100);
-        casino::dealCards(t, table, "40", casino::LosingHand);
+        t.dialogs.answerConfirm(false);
+        t.screens().closeButtonPressed(ScreenId::Test);
+        QCOMPARE(t.dialogs.questions(),
+                 QStringList{"Leave the table now? Your bet of $40 is lost."});
+        QVERIFY(!t.screens().hasEnded());
         TestGame::click(table->cmdStand);
-        QCOMPARE(table->money(), std::int16_t(60));
+        QCOMPARE(t.bytes(game::CurrentMoneyFile), "60\r\n");
+        QCOMPARE(t.bytes("\\Files\\Slot2\\Money.txt"), "60\r\n");
+
+        t.writeInteger(game::CurrentSlotFile, 3);
         TestGame::click(table->cmdReset);
-
-        QVERIFY2(casino::stateMismatch(table, State::Betting).isEmpty(),
-                 qPrintable(casino::stateMismatch(table, State::Betting)));
-        QCOMPARE(table->lblMoney->caption(), QStringLiteral("Money: $60"));
-        QCOMPARE(table->lblBet->caption(), QStringLiteral("Bet: $0"));
-        QVERIFY(table->hand().PlayerRanks == engine::Ranks{});
-        QVERIFY(table->hand().DealerRanks == engine::Ranks{});
-        QCOMPARE(table->hand().PlayerTotal, std::int16_t(0));
-        QCOMPARE(table->hand().NextCard, std::int16_t(0));
-        QVERIFY(!table->betValid());
-        // The empty slots of the next hand show the empty-slot picture.
-        casino::dealCards(t, table, "10", casino::LosingHand);
-        for (int k = 3; k <= 6; ++k) {
-            QCOMPARE(casino::shownPicture(t, table->PCard(k)),
-                     QStringLiteral("\\Graphics\\None.GIF"));
-            QCOMPARE(casino::shownPicture(t, table->DCard(k)),
-                     QStringLiteral("\\Graphics\\None.GIF"));
-        }
-        QCOMPARE(t.dialogs.messages(), QStringList{});
-    }
-
-    void resetWithOneDollarLeftStays() {
-        TestGame t;
-        auto* table = casino::sitDown(t, 11);
-        casino::dealCards(t, table, "10", casino::LosingHand);
+        dealCards(t, table, "10", LosingHand);
         TestGame::click(table->cmdStand);
+        QCOMPARE(t.bytes("\\Files\\Slot3\\Money.txt"), "50\r\n");
+        QCOMPARE(t.bytes("\\Files\\Slot2\\Money.txt"), "60\r\n");
+
+        // A slot file naming no slot: the current game's file is written, no slot file is.
+        t.writeBytes(game::CurrentSlotFile, "?\r\n");
         TestGame::click(table->cmdReset);
-        QCOMPARE(t.dialogs.messages(), QStringList{});
-        QVERIFY(casino::stateMismatch(table, State::Betting).isEmpty());
-        QCOMPARE(table->lblMoney->caption(), QStringLiteral("Money: $1"));
-        QCOMPARE(table->lblBet->caption(), QStringLiteral("Bet: $0"));
+        dealCards(t, table, "10", LosingHand);
+        TestGame::click(table->cmdStand);
+        QCOMPARE(t.bytes(game::CurrentMoneyFile), "40\r\n");
+        QCOMPARE(t.bytes("\\Files\\Slot3\\Money.txt"), "50\r\n");
+        QCOMPARE(t.dialogs.messages().size(), 1);
+
+        TestGame::click(table->cmdReset);
+        TestGame::click(table->picQuit);
+        QCoreApplication::processEvents();
+        QVERIFY(!t.screens().isLoaded(ScreenId::Test));
+        QCOMPARE(t.screens().visibleScreen(), std::optional(ScreenId::Locations));
+        t.writeInteger(game::CurrentSlotFile, 3);
+        table = t.open<CasinoTable>(ScreenId::Test);
+        QCOMPARE(table->lblMoney->caption(), "Money: $40");
+        dealCards(t, table, "15", LosingHand);
+        t.dialogs.answerConfirm(true);
+        t.screens().closeButtonPressed(ScreenId::Test);
+        QVERIFY(t.screens().hasEnded());
+        QCOMPARE(t.bytes(game::CurrentMoneyFile), "25\r\n");
+        QCOMPARE(t.bytes("\\Files\\Slot3\\Money.txt"), "25\r\n");
     }
 };
 

@@ -39,10 +39,11 @@ CasinoTable* sitDown(TestGame& t, int money, int slot = 1, float deckBack = 0.1f
 // the dealer's hole card and open card, then the hits and the dealer's draws as called for.
 void dealCards(TestGame& t, CasinoTable* table, const QString& bet,
                std::initializer_list<int> cards);
+void dealCards(TestGame& t, CasinoTable* table, const QString& bet, const QList<int>& cards);
 
-// Which controls a state of the table shows, compared with what it shows; the differences in
-// words, empty when there are none. `doubleDown` is whether the deal offered the double down.
-QString stateMismatch(const CasinoTable* table, CasinoTable::State state, bool doubleDown = true);
+// The table's controls a player sees, in a fixed order, then how many card slots are on the felt:
+// "cmdHit cmdStand cmdDD 12 cards".
+QString shownControls(const CasinoTable* table);
 
 // The picture shown in a control, by the game's own name ("\\Graphics\\Win.GIF"); empty when
 // it has none.
