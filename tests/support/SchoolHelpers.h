@@ -7,8 +7,6 @@
 
 namespace tournament {
 
-int card(const char* suit, int rank);
-
 // Shows the school and enters the tournament from it by a click on its picture.
 school::TournamentTable* enter(TestGame& t);
 
@@ -21,12 +19,11 @@ school::TournamentTable* enter(TestGame& t);
 //   X a sixth card that busts: five cards worth 14, then a king
 // Returns the messages from the deal to the end of the hand.
 QStringList playHand(TestGame& t, school::TournamentTable* table, char hand);
-// The message that ends the hand, and the result picture it leaves.
+// The message that ends the hand (empty for a sixth card that passes), and its result picture.
 QString toldAtEnd(char hand);
-const char* statusPicture(char hand);
+QString statusPicture(char hand);
 
-// What a Continue after the fifth passed round says on the good path, and after a loss.
+// What the Continue after the fifth passed round says when the prize is paid in full.
 QStringList prizeMessages();
-QStringList finishedMessages();
 
 } // namespace tournament
