@@ -146,11 +146,13 @@ QImage slotFrame() {
 
 namespace art {
 
-QImage desktopIcon() {
-    QImage icon(128, 128, QImage::Format_ARGB32_Premultiplied);
+QImage desktopIcon(int size) {
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     prepare(painter);
+    // Drawn on a 128-pixel grid and scaled, so every size is the same drawing, sharp at its own.
+    painter.scale(size / 128.0, size / 128.0);
     const QRectF tile(4, 4, 120, 120);
     painter.setPen(QPen(colour::goldDark, 2));
     painter.setBrush(vertical(tile, QColor(150, 36, 58), colour::wine));

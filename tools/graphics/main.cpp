@@ -7,7 +7,8 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-// Draws every picture of the game into <programDir>/Graphics and the desktop icon beside it.
+// Draws every picture of the game into <programDir>/Graphics, the window icon beside it, and the
+// desktop icons of an installed copy into <programDir>/icons/<size>x<size>/.
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
@@ -37,6 +38,14 @@ int main(int argc, char* argv[]) {
     if (!art::desktopIcon().save(iconPath, "PNG")) {
         err << "cannot write " << iconPath << '\n';
         ++failures;
+    }
+    for (const int size : {32, 48, 64, 128, 256}) {
+        const QString folder = programDir.filePath(QStringLiteral("icons/%1x%1").arg(size));
+        const QString path = folder + QStringLiteral("/org.vantrell.Vantrell.png");
+        if (!QDir().mkpath(folder) || !art::desktopIcon(size).save(path, "PNG")) {
+            err << "cannot write " << path << '\n';
+            ++failures;
+        }
     }
     return failures == 0 ? 0 : 1;
 }
