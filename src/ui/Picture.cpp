@@ -1,5 +1,8 @@
 #include "ui/Picture.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -28,6 +31,29 @@ QString sharpPath(const QString& path) {
                        : path + QStringLiteral("@2x");
 }
 
+// The last reading of each picture file, kept while the file stays as it was: a reset sets the
+// same dozen pictures again, and decoding them anew each time would cost the click its frame.
+QImage readPicture(const QString& path) {
+    struct Kept {
+        QDateTime modified;
+        qint64 size;
+        QImage image;
+    };
+    static QHash<QString, Kept> kept;
+    const QFileInfo file(path);
+    const QDateTime modified = file.lastModified();
+    const auto found = kept.constFind(path);
+    if (found != kept.cend() && found->modified == modified && found->size == file.size())
+        return found->image;
+    QImage image(path);
+    if (image.isNull()) {
+        kept.remove(path);
+    } else {
+        kept.insert(path, Kept{modified, file.size(), image});
+    }
+    return image;
+}
+
 } // namespace
 
 bool PictureSource::load(const QString& path, qreal ratio) {
@@ -35,7 +61,7 @@ bool PictureSource::load(const QString& path, qreal ratio) {
     image_ = QImage();
     sharpTried_ = false;
     if (ratio > 1.0 && loadSharp()) return true;
-    image_ = QImage(path);
+    image_ = readPicture(path);
     if (image_.isNull()) {
         warnMissing(path);
         return false;
@@ -45,10 +71,10 @@ bool PictureSource::load(const QString& path, qreal ratio) {
 
 bool PictureSource::loadSharp() {
     sharpTried_ = true;
-    QImage sharp(sharpPath(path_));
+    const QImage sharp = readPicture(sharpPath(path_));
     if (sharp.isNull()) return false;
-    sharp.setDevicePixelRatio(2.0);
     image_ = sharp;
+    image_.setDevicePixelRatio(2.0); // already so, by the file's name
     return true;
 }
 

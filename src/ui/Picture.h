@@ -7,8 +7,8 @@
 
 namespace ui {
 
-// A picture read from its GIF file each time it is set. Where the screen gives the control a
-// size the picture is drawn into that rectangle; otherwise the control takes the picture's size.
+// A picture read from its GIF file when set, unless read before and unchanged since. Where the
+// screen gives the control a size the picture is drawn into it; else the control takes its size.
 // On a high-density screen (device pixel ratio above 1) the picture drawn at twice the size,
 // "Name@2x.GIF" beside "Name.GIF", is read instead; without it the 1x picture is enlarged.
 class PictureSource {
