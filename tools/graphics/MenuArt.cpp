@@ -80,7 +80,7 @@ QImage logo(const QImage& ground) {
     prepare(painter);
     // The logo stands between the two upper corner cards, whose lower corners reach into its
     // rectangle: the plaque keeps clear of them.
-    const QRectF plaque(22.5, 6.5, image.width() - 50, image.height() - 13);
+    const QRectF plaque(22.5, 6.5, unitsOf(image).width() - 50, unitsOf(image).height() - 13);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 110));
     painter.drawRoundedRect(plaque.translated(0, 3), 16, 16);
