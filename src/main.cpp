@@ -4,17 +4,66 @@
 #include "ui/Dialogs.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
 #include <QFont>
 #include <QIcon>
+#include <QStandardPaths>
+#include <QTextStream>
+
+#include <variant>
+
+namespace {
+
+// Reads the command line on the console, before any window exists, so that --help, --version
+// and a bad --saves answer without a display. Returns the save folder, or an exit status.
+std::variant<QString, int> saveFolderFromCommandLine(int& argc, char* argv[]) {
+    QCoreApplication console(argc, argv);
+    const QString programRoot = QCoreApplication::applicationDirPath();
+    const QString standard = game::defaultSaveFolder(
+        programRoot, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Vantrell: blackjack in a small town.\n\nThis copy keeps its saves in %1\n"
+                       "(%2). --saves chooses another folder.")
+            .arg(standard, standard == game::ProgramFolder(programRoot).saveFolder()
+                               ? QStringLiteral("beside the program: a portable copy")
+                               : QStringLiteral("the player's own data folder: an installed copy")));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption saves(QStringLiteral("saves"),
+                                   QStringLiteral("Keep the saves in <folder>, created and given "
+                                                  "three empty slots if need be."),
+                                   QStringLiteral("folder"));
+    parser.addOption(saves);
+    parser.process(console); // --help, --version and unknown options end here
+
+    const QString folder = parser.isSet(saves) ? parser.value(saves) : standard;
+    const QString problem = game::openSaveFolder(programRoot, folder);
+    if (!problem.isEmpty()) {
+        QTextStream(stderr) << "vantrell: " << problem << '\n';
+        return 1;
+    }
+    return QDir(folder).absolutePath();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("Vantrell"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VANTRELL_VERSION));
+    const auto saveFolder = saveFolderFromCommandLine(argc, argv);
+    if (const int* status = std::get_if<int>(&saveFolder)) return *status;
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vantrell"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrell.Vantrell"));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     // The game ends when its screens say so, not when a window happens to close.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const game::ProgramFolder folder(QCoreApplication::applicationDirPath());
+    const game::ProgramFolder folder(QCoreApplication::applicationDirPath(),
+                                     std::get<QString>(saveFolder));
     QApplication::setWindowIcon(QIcon(folder.path("\\vantrell.png")));
     game::prepareSaveFolders(folder);
 

@@ -248,14 +248,14 @@ void CasinoTable::playerHit(bool insideDoubleDown) {
     if (report.bust) {
         // The stake taken at the deal is simply not returned.
         endHand(BustedPicture);
-        SaveMoney();
+        paintThenSave();
     } else if (report.sixthCard) {
         endHand(WinPicture);
         // Six cards without a bust win and pay as a win. Inside a double down the stand that
         // follows settles the stake instead, so it is paid exactly once.
         if (!insideDoubleDown) {
             purse_.settle(engine::Outcome::Win);
-            SaveMoney();
+            paintThenSave();
         }
     }
 }
@@ -293,6 +293,13 @@ void CasinoTable::playerStand() {
     cmdStand->hide();
     cmdReset->show();
     state_ = State::HandOver;
+    paintThenSave();
+}
+
+void CasinoTable::paintThenSave() {
+    // The two synced file writes take longer than a frame: the player sees the hand's end first,
+    // and the save is still over before the next click is handled.
+    repaint();
     SaveMoney();
 }
 

@@ -58,6 +58,7 @@ class CasinoTable : public ui::Screen {
     void hitClicked();
     void standClicked();
     void doubleDown();
+    void paintThenSave();
     void reset();
     void leave();
     void checkNoMoney();

@@ -4,20 +4,27 @@
 
 namespace game {
 
-// The folder that holds the program, with Graphics/ and Files/ beside the executable. The game
-// names its files as "\Graphics\Quit.GIF" or "\Files\TempFiles\CurrentMoney.txt"; this is the
-// one place where such a name becomes a path of the file system in use.
+// Where the game's files live: the program folder, with Graphics/ beside the executable, and the
+// save folder that stands for Files/. A portable copy keeps its saves in the program folder's own
+// Files/; an installed one keeps them in the player's data folder. The game names its files as
+// "\Graphics\Quit.GIF" or "\Files\TempFiles\CurrentMoney.txt"; this is the one place where such
+// a name becomes a path of the file system in use.
 class ProgramFolder {
 public:
+    // Pictures and saves together: <root>/Graphics and <root>/Files.
     explicit ProgramFolder(QString root);
+    // Pictures under <root>/Graphics, saves directly under saveFolder (what "\Files\" names).
+    ProgramFolder(QString root, QString saveFolder);
 
     const QString& root() const { return root_; }
+    const QString& saveFolder() const { return saveFolder_; }
     QString path(const QString& gameName) const;
     QString path(const char* gameName) const { return path(QString::fromLatin1(gameName)); }
     QString path(const std::string& gameName) const { return path(QString::fromStdString(gameName)); }
 
 private:
     QString root_;
+    QString saveFolder_;
 };
 
 // The current-game files that carry the game from screen to screen.

@@ -3,9 +3,12 @@
 #include "game/Records.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace game {
 
@@ -29,7 +32,44 @@ void dropLeftoverCopies(const QString& folder) {
         if (leftover.match(name).hasMatch()) dir.remove(name);
 }
 
+// Whether the player may create files in folder: tried rather than read from its permissions, so a
+// read-only disk or a copy run from a mounted image counts as what it is.
+bool mayWriteIn(const QString& folder) {
+    QTemporaryFile probe(folder + QStringLiteral("/.vantrell-XXXXXX"));
+    return probe.open();
+}
+
 } // namespace
+
+QString defaultSaveFolder(const QString& programRoot, const QString& dataFolder) {
+    const ProgramFolder portable(programRoot);
+    if (mayWriteIn(portable.root())) return portable.saveFolder();
+    return QDir::cleanPath(dataFolder + QStringLiteral("/Files"));
+}
+
+QString openSaveFolder(const QString& programRoot, const QString& saveFolder) {
+    const QString target = QDir::cleanPath(QDir(saveFolder).absolutePath());
+    if (!QDir().mkpath(target))
+        return QStringLiteral("cannot create the save folder %1").arg(target);
+    if (!mayWriteIn(target))
+        return QStringLiteral("cannot write in the save folder %1").arg(target);
+    const QString delivered = ProgramFolder(programRoot).saveFolder();
+    if (QDir(delivered).absolutePath() == target) return QString();
+    QDirIterator files(delivered, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString source = files.next();
+        const QString copy = target + QLatin1Char('/') + QDir(delivered).relativeFilePath(source);
+        if (QFileInfo::exists(copy)) continue;
+        QFile original(source);
+        if (!original.open(QIODevice::ReadOnly) || !QDir().mkpath(QFileInfo(copy).path()))
+            return QStringLiteral("cannot copy %1 to %2").arg(source, copy);
+        const QByteArray bytes = original.readAll();
+        QSaveFile file(copy);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            return QStringLiteral("cannot copy %1 to %2").arg(source, copy);
+    }
+    return QString();
+}
 
 void prepareSaveFolders(const ProgramFolder& folder) {
     QDir().mkpath(folder.path("\\Files\\TempFiles"));

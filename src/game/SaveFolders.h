@@ -9,4 +9,14 @@ namespace game {
 // only the temporary copies that a save interrupted by a crash may have left behind.
 void prepareSaveFolders(const ProgramFolder& folder);
 
+// Where this copy keeps its saves unless told otherwise: beside the program in Files/ when the
+// player may write in the program folder (a portable copy), else <dataFolder>/Files (installed).
+QString defaultSaveFolder(const QString& programRoot, const QString& dataFolder);
+
+// Makes saveFolder ready to hold the saves: creates it, makes sure the player may write in it,
+// and seeds it from the delivered Files/ of the program folder, copying only the files it lacks,
+// byte for byte. Returns what went wrong, or an empty text; a folder that cannot be created or
+// written in gets nothing.
+QString openSaveFolder(const QString& programRoot, const QString& saveFolder);
+
 } // namespace game

@@ -223,6 +223,8 @@ void TournamentTable::continueOn() {
     }
 
     if (RoundPassed && RoundNumber == LastRound) {
+        // The cleared table is on screen before the prize is written to disk.
+        repaint();
         context_.dialogs.message(QStringLiteral("You have passed all five rounds."));
         context_.dialogs.message(PayPrize(context_.folder));
         RoundPassed = false;

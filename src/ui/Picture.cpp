@@ -1,5 +1,8 @@
 #include "ui/Picture.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -19,11 +22,46 @@ void warnMissing(const QString& path) {
     std::fprintf(stderr, "Vantrell: the picture %s could not be read\n", qPrintable(path));
 }
 
+// "Graphics/Back.GIF" -> "Graphics/Back@2x.GIF": the name under which Qt's image reader
+// gives the picture a device pixel ratio of 2.
+QString sharpPath(const QString& path) {
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot > slash ? path.left(dot) + QStringLiteral("@2x") + path.mid(dot)
+                       : path + QStringLiteral("@2x");
+}
+
+// The last reading of each picture file, kept while the file stays as it was: a reset sets the
+// same dozen pictures again, and decoding them anew each time would cost the click its frame.
+QImage readPicture(const QString& path) {
+    struct Kept {
+        QDateTime modified;
+        qint64 size;
+        QImage image;
+    };
+    static QHash<QString, Kept> kept;
+    const QFileInfo file(path);
+    const QDateTime modified = file.lastModified();
+    const auto found = kept.constFind(path);
+    if (found != kept.cend() && found->modified == modified && found->size == file.size())
+        return found->image;
+    QImage image(path);
+    if (image.isNull()) {
+        kept.remove(path);
+    } else {
+        kept.insert(path, Kept{modified, file.size(), image});
+    }
+    return image;
+}
+
 } // namespace
 
-bool PictureSource::load(const QString& path) {
+bool PictureSource::load(const QString& path, qreal ratio) {
     path_ = path;
-    image_ = QImage(path);
+    image_ = QImage();
+    sharpTried_ = false;
+    if (ratio > 1.0 && loadSharp()) return true;
+    image_ = readPicture(path);
     if (image_.isNull()) {
         warnMissing(path);
         return false;
@@ -31,20 +69,31 @@ bool PictureSource::load(const QString& path) {
     return true;
 }
 
+bool PictureSource::loadSharp() {
+    sharpTried_ = true;
+    const QImage sharp = readPicture(sharpPath(path_));
+    if (sharp.isNull()) return false;
+    image_ = sharp;
+    image_.setDevicePixelRatio(2.0); // already so, by the file's name
+    return true;
+}
+
 void PictureSource::clear() {
     path_.clear();
     image_ = QImage();
+    sharpTried_ = false;
 }
 
-void PictureSource::paint(QPainter& painter, const QRect& target) const {
+void PictureSource::paint(QPainter& painter, const QRect& target) {
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (ratio > image_.devicePixelRatio() && !sharpTried_ && !path_.isEmpty()) loadSharp();
     if (image_.isNull()) return;
-    if (image_.size() == target.size()) {
+    if (naturalSize() == target.size() && qFuzzyCompare(ratio, image_.devicePixelRatio())) {
         painter.drawImage(target.topLeft(), image_);
         return;
     }
     // Scale once at the device's pixel density so a high-density screen gets the sharpest
     // result the picture allows.
-    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     QImage scaled = image_.scaled(target.size() * ratio, Qt::IgnoreAspectRatio,
                                   Qt::SmoothTransformation);
     scaled.setDevicePixelRatio(ratio);
@@ -54,7 +103,7 @@ void PictureSource::paint(QPainter& painter, const QRect& target) const {
 Image::Image(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 
 void Image::setPicture(const QString& path) {
-    picture_.load(path);
+    picture_.load(path, devicePixelRatioF());
     if (!sizeFixed_ && !picture_.isNull()) resize(picture_.naturalSize());
     update();
 }
@@ -96,7 +145,7 @@ ImageButton::ImageButton(QWidget* parent, const QString& accessibleName)
 }
 
 void ImageButton::setPicture(const QString& path) {
-    picture_.load(path);
+    picture_.load(path, devicePixelRatioF());
     if (!sizeFixed_ && !picture_.isNull()) resize(picture_.naturalSize());
     update();
 }

@@ -23,7 +23,7 @@ Screen::Screen(ScreenId id, ScreenModel& model, Kind kind, QSize size)
 }
 
 void Screen::setBackground(const QString& path) {
-    background_.load(path);
+    background_.load(path, devicePixelRatioF());
     update();
 }
 

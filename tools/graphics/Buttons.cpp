@@ -84,7 +84,7 @@ QImage button(const QImage& ground, const QString& label, qreal fontSize, Tone t
     QImage image = ground;
     QPainter painter(&image);
     prepare(painter);
-    const QRectF body(0.5, 0.5, image.width() - 1, image.height() - 2);
+    const QRectF body(0.5, 0.5, unitsOf(image).width() - 1, unitsOf(image).height() - 2);
     paintButtonBody(painter, body, tone);
     paintLabel(painter, body.adjusted(0, 0, 0, -1), label,
                fontSize > 0 ? fontSize : autoSize(label, body), shadesOf(tone));
@@ -95,7 +95,7 @@ QImage arrowButton(const QImage& ground, bool forward) {
     QImage image = ground;
     QPainter painter(&image);
     prepare(painter);
-    const QRectF body(0.5, 0.5, image.width() - 1, image.height() - 2);
+    const QRectF body(0.5, 0.5, unitsOf(image).width() - 1, unitsOf(image).height() - 2);
     paintButtonBody(painter, body, Tone::Burgundy);
     painter.translate(body.center());
     if (!forward) painter.scale(-1, 1);
@@ -167,7 +167,7 @@ QImage iconButton(const QImage& ground, const QString& label, Icon icon) {
     QImage image = ground;
     QPainter painter(&image);
     prepare(painter);
-    const QRectF body(0.5, 0.5, image.width() - 1, image.height() - 2);
+    const QRectF body(0.5, 0.5, unitsOf(image).width() - 1, unitsOf(image).height() - 2);
     paintButtonBody(painter, body, Tone::Burgundy);
     const QRectF art(body.left() + 8, body.top() + 7, body.width() - 16, body.height() - 37);
     if (icon == Icon::Stats)
@@ -204,7 +204,7 @@ QImage badge(const QImage& ground, Result result) {
     QImage image = ground;
     QPainter painter(&image);
     prepare(painter);
-    const QRectF body(1.5, 1.5, image.width() - 3, image.height() - 4);
+    const QRectF body(1.5, 1.5, unitsOf(image).width() - 3, unitsOf(image).height() - 4);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 80));
     painter.drawRoundedRect(body.adjusted(-1, 0, 1, 2), 9, 9);
@@ -222,16 +222,17 @@ QImage heading(const QImage& ground, const QString& text, qreal fontSize, bool c
     QPainter painter(&image);
     prepare(painter);
     painter.setFont(font(fontSize));
-    const QRectF box(centred ? 0 : 3, 0, image.width() - (centred ? 0 : 3), image.height());
+    const QSize units = unitsOf(image);
+    const QRectF box(centred ? 0 : 3, 0, units.width() - (centred ? 0 : 3), units.height());
     const int flags = (centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
     shadowedText(painter, box, flags, text, colour::goldLight, QColor(10, 4, 6, 200));
     if (centred) {
         const qreal half = QFontMetricsF(painter.font()).horizontalAdvance(text) / 2;
-        const qreal mid = image.height() / 2.0 + 1;
+        const qreal mid = units.height() / 2.0 + 1;
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour::gold);
         for (int side : {-1, 1}) {
-            const qreal x = image.width() / 2.0 + side * (half + 12);
+            const qreal x = units.width() / 2.0 + side * (half + 12);
             painter.drawPath(suitShape(Suit::Diamonds, QPointF(x, mid), 9));
             painter.fillRect(QRectF(std::min(x + side * 7, x + side * 22), mid - 0.5, 15, 1.2),
                              colour::gold);

@@ -7,14 +7,34 @@
 
 namespace art {
 
+namespace {
+int pixelsPerUnit = 1;
+} // namespace
+
+int scale() {
+    return pixelsPerUnit;
+}
+
+void setScale(int pixels) {
+    pixelsPerUnit = pixels;
+}
+
+QSize unitsOf(const QImage& image) {
+    return image.size() / scale();
+}
+
 QImage canvas(int width, int height, const QColor& ground) {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * scale(), height * scale(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale());
     image.fill(ground);
     return image;
 }
 
 QImage groundOf(const QImage& background, const QRect& place) {
-    return background.copy(place).convertToFormat(QImage::Format_RGB32);
+    QImage ground = background.copy(QRect(place.topLeft() * scale(), place.size() * scale()))
+                        .convertToFormat(QImage::Format_RGB32);
+    ground.setDevicePixelRatio(scale());
+    return ground;
 }
 
 void prepare(QPainter& painter) {
@@ -74,10 +94,12 @@ QColor feltAt(int x, int y) {
 }
 
 void paintFelt(QImage& image, QPoint origin) {
+    // The weave keeps its size in units at every scale, so the cloth looks the same at 2x.
+    const int s = scale();
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            line[x] = feltAt(origin.x() + x, origin.y() + y).rgb();
+            line[x] = feltAt(origin.x() + x / s, origin.y() + y / s).rgb();
     }
 }
 

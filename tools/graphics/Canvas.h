@@ -13,10 +13,18 @@ class QPainter;
 // Small drawing helpers shared by every picture.
 namespace art {
 
+// Every picture is drawn twice: at 1x, and at 2x for high-density screens. The drawing code
+// works in 1x units throughout; a canvas of the current scale maps each unit onto scale x scale
+// pixels, so lines, curves and text come out sharp rather than enlarged.
+int scale();
+void setScale(int pixelsPerUnit);
+// A picture's size in 1x units.
+QSize unitsOf(const QImage& image);
+
 QImage canvas(int width, int height, const QColor& ground);
 
 // The part of a finished background that a smaller picture will cover on screen: every picture
-// is drawn onto the very ground it is shown on, so its soft edges blend in.
+// is drawn onto the very ground it is shown on, so its soft edges blend in. The place is in units.
 QImage groundOf(const QImage& background, const QRect& place);
 
 // Antialiasing on, as every picture wants.

@@ -164,7 +164,7 @@ QImage instructionPage(const QImage& ground, int page) {
     QImage image = ground;
     QPainter painter(&image);
     prepare(painter);
-    const QRectF panel(1.5, 1.5, image.width() - 3, image.height() - 3);
+    const QRectF panel(1.5, 1.5, unitsOf(image).width() - 3, unitsOf(image).height() - 3);
     painter.setPen(QPen(colour::goldDark, 1.5));
     painter.setBrush(vertical(panel, QColor(56, 14, 28), QColor(28, 7, 13)));
     painter.drawRoundedRect(panel, 10, 10);
@@ -195,8 +195,9 @@ QImage instructionPage(const QImage& ground, int page) {
     }
     if (!text.closing.isEmpty()) {
         painter.setFont(font(18));
-        shadowedText(painter, QRectF(0, y + 4, image.width(), 30), Qt::AlignHCenter | Qt::AlignTop,
-                     text.closing, colour::goldLight, QColor(0, 0, 0, 180));
+        shadowedText(painter, QRectF(0, y + 4, unitsOf(image).width(), 30),
+                     Qt::AlignHCenter | Qt::AlignTop, text.closing, colour::goldLight,
+                     QColor(0, 0, 0, 180));
     }
     if (pictured) illustrate(painter, page, QRectF(380, 50, 124, 200));
     if (page == 3) outcomes(painter, std::max(y + 14, 196.0));

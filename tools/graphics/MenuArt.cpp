@@ -80,7 +80,7 @@ QImage logo(const QImage& ground) {
     prepare(painter);
     // The logo stands between the two upper corner cards, whose lower corners reach into its
     // rectangle: the plaque keeps clear of them.
-    const QRectF plaque(22.5, 6.5, image.width() - 50, image.height() - 13);
+    const QRectF plaque(22.5, 6.5, unitsOf(image).width() - 50, unitsOf(image).height() - 13);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 110));
     painter.drawRoundedRect(plaque.translated(0, 3), 16, 16);
@@ -146,11 +146,13 @@ QImage slotFrame() {
 
 namespace art {
 
-QImage desktopIcon() {
-    QImage icon(128, 128, QImage::Format_ARGB32_Premultiplied);
+QImage desktopIcon(int size) {
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     prepare(painter);
+    // Drawn on a 128-pixel grid and scaled, so every size is the same drawing, sharp at its own.
+    painter.scale(size / 128.0, size / 128.0);
     const QRectF tile(4, 4, 120, 120);
     painter.setPen(QPen(colour::goldDark, 2));
     painter.setBrush(vertical(tile, QColor(150, 36, 58), colour::wine));

@@ -8,8 +8,8 @@ namespace art {
 QImage logo(const QImage& ground);
 QImage slotFrame();
 
-// The desktop icon, 128 x 128 with a transparent surround.
-QImage desktopIcon();
+// The desktop icon, size x size (128 by default) with a transparent surround.
+QImage desktopIcon(int size = 128);
 
 // Diamond wallpaper of the main menu, the slot screens and the instructions.
 void paintWallpaper(QImage& image, QPoint origin);
