@@ -75,6 +75,10 @@ class BankTest : public QObject {
         QTest::newRow("empty") << Order{in, 100, 0, "", 100, 0, "Invalid Input"};
         QTest::newRow("decimal point") << Order{out, 0, 100, "1.5", 0, 100, "Invalid Input"};
         QTest::newRow("sign") << Order{out, 0, 100, "-12", 0, 100, "Invalid Input"};
+        // Prizes and a hand-edited balance can hold more than the caps give back room for.
+        QTest::newRow("give-back past $32767") << Order{out, 30000, 20000, "1", 30000, 20000,
+                                                        "The machine cannot hold that much money. "
+                                                        "Order refused."};
     }
     void orders() {
         QFETCH(Order, order);

@@ -251,6 +251,22 @@ class TableTest : public QObject {
         QCOMPARE(t.bytes(game::CurrentMoneyFile), "25\r\n");
         QCOMPARE(t.bytes("\\Files\\Slot3\\Money.txt"), "25\r\n");
     }
+
+    // Between hands the close button ends the game at once: nothing is at stake, nothing asked.
+    void closingBetweenHands() {
+        for (bool played : {false, true}) {
+            TestGame t;
+            auto* table = sitDown(t, 100, 2);
+            if (played) {
+                dealCards(t, table, "40", LosingHand);
+                TestGame::click(table->cmdStand);
+            }
+            t.screens().closeButtonPressed(ScreenId::Test);
+            QVERIFY(t.screens().hasEnded());
+            QCOMPARE(t.dialogs.questions(), QStringList{});
+            QCOMPARE(t.bytes("\\Files\\Slot2\\Money.txt"), played ? "60\r\n" : "100\r\n");
+        }
+    }
 };
 
 QTEST_MAIN(TableTest)

@@ -49,6 +49,21 @@ class RecordsTest : public QObject {
         QCOMPARE(outcome(ReadIntegerRecord(path)), read);
     }
 
+    // Names: quoted as the game writes them, or bare as the delivered empty slots are.
+    void readingNames() {
+        const std::pair<QByteArray, QString> rows[] = {{"(Nobody)\r\n", "(Nobody)"},
+                                                       {" Ann, Lee\r\n", "Ann"},
+                                                       {"\"Ann, Lee\" ,x\r\n", "Ann, Lee"},
+                                                       {"\"Ann\r\n", "damaged"},
+                                                       {"\"Ann\"x\r\n", "damaged"}};
+        for (const auto& [bytes, read] : rows) {
+            QFile file(path);
+            QVERIFY(file.open(QFile::WriteOnly | QFile::Truncate) && file.write(bytes) > 0);
+            file.close();
+            QCOMPARE(outcome(ReadTextRecord(path)), read);
+        }
+    }
+
     void writingByteForByte() {
         const std::pair<std::int16_t, QByteArray> numbers[] = {
             {-32768, "-32768\r\n"}, {100, "100\r\n"}, {0, "0\r\n"}};
