@@ -1,8 +1,11 @@
 #include "engine/Cards.h"
 #include "game/Paths.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -54,6 +57,9 @@ class PicturesTest : public QObject {
             QVERIFY2(file.open(QFile::ReadOnly), qPrintable(it.key()));
             contents.insert(file.readAll());
             QCOMPARE(QImage(it.key()).size(), it.value());
+            // The sharp copy for a high-density screen, at twice the size.
+            const QString sharp = it.key().section('.', 0, -2) + "@2x." + it.key().section('.', -1);
+            QCOMPARE(QImage(sharp).size(), it.value() * 2);
         }
         // No two pictures alike: no card stands in for another.
         QCOMPARE(contents.size(), pictures.size());
@@ -70,6 +76,21 @@ class PicturesTest : public QObject {
                 if (rank > 2 && rank <= 10)
                     QVERIFY(qGreen(mean(suit, rank, pips)) < qGreen(mean(suit, rank - 1, pips)));
             }
+    }
+
+    // Drawing the pictures again gives the same files, byte for byte.
+    void drawingIsRepeatable() {
+        QTemporaryDir again;
+        QCOMPARE(QProcess::execute(VANTRELL_GRAPHICS_TOOL, {again.path()}), 0);
+        int files = 0;
+        for (QDirIterator it(again.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();
+             ++files) {
+            QFile drawn(it.next()), built(program.root() + it.filePath().mid(again.path().size()));
+            QVERIFY2(drawn.open(QFile::ReadOnly) && built.open(QFile::ReadOnly),
+                     qPrintable(built.fileName()));
+            QVERIFY2(drawn.readAll() == built.readAll(), qPrintable(built.fileName()));
+        }
+        QVERIFY(files > 2 * gamePictures().size());
     }
 };
 
