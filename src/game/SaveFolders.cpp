@@ -65,7 +65,9 @@ QString openSaveFolder(const QString& programRoot, const QString& saveFolder) {
             return QStringLiteral("cannot copy %1 to %2").arg(source, copy);
         const QByteArray bytes = original.readAll();
         QSaveFile file(copy);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        // Flushed before the commit, which would put an emptied copy in place on a full disk.
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+            !file.commit())
             return QStringLiteral("cannot copy %1 to %2").arg(source, copy);
     }
     return QString();
