@@ -45,6 +45,7 @@ BankScreen::BankScreen(ui::ScreenModel& screens, const game::GameContext& contex
     lblStatus->setRect(40, 232, 169, 49);
     styleDisplay(lblMoney, false);
     styleDisplay(lblStatus, true);
+    lblMoney->setElided(true);
     txtInput->setGeometry(264, 184, 129, 19);
     txtInput->setAccessibleName(QStringLiteral("Amount"));
     txtInput->setStyleSheet(
@@ -62,6 +63,11 @@ BankScreen::BankScreen(ui::ScreenModel& screens, const game::GameContext& contex
     connect(tmrDots, &ui::GameTimer::tick, this, &BankScreen::advanceDots);
     connect(tmrStatus, &ui::GameTimer::tick, this, &BankScreen::redrawStatus);
     connect(tmrWait, &ui::GameTimer::tick, this, &BankScreen::endWait);
+
+    // Enter in the amount box stays there: only the two buttons carry out an order.
+    bindKey(QStringLiteral("Alt+D"), {cmdDeposit});
+    bindKey(QStringLiteral("Alt+W"), {cmdWithdraw});
+    bindKey(QStringLiteral("Esc"), {imgQuit});
 }
 
 bool BankScreen::load() {
@@ -109,6 +115,11 @@ bool BankScreen::load() {
     tmrWait->stop();
     tmrWait->setInterval(WaitInterval);
     return true;
+}
+
+QWidget* BankScreen::startingFocus() const {
+    // The amount is typed straight away; a wait still running keeps the keyboard off the box.
+    return txtInput->isEnabled() ? txtInput : nullptr;
 }
 
 bool BankScreen::isReady() const {

@@ -56,6 +56,9 @@ class BankScreen : public ui::Screen {
     void RefreshAccount();
     void ValidateAmount();
 
+  protected:
+    QWidget* startingFocus() const override;
+
   private:
     void order(Direction direction);
     void advanceDots();

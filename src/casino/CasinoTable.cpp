@@ -21,11 +21,6 @@ constexpr int CardSpacing = 72;
 constexpr int DealerRowTop = 16;
 constexpr int PlayerRowTop = 184;
 
-constexpr const char* WinPicture = "\\Graphics\\Win.GIF";
-constexpr const char* LosePicture = "\\Graphics\\Lose.GIF";
-constexpr const char* DrawPicture = "\\Graphics\\Draw.GIF";
-constexpr const char* BustedPicture = "\\Graphics\\Busted.GIF";
-
 // Cream bold on the dark felt, small enough that "Money: $-32768" still fits its label.
 void styleAmount(ui::Label* label) {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -107,6 +102,12 @@ CasinoTable::CasinoTable(ui::ScreenModel& screens, const game::GameContext& cont
     connect(cmdReset, &ui::ImageButton::clicked, this, &CasinoTable::reset);
     connect(picQuit, &ui::ImageButton::clicked, this, &CasinoTable::leave);
     connect(this, &ui::Screen::backgroundPointerMoved, this, &CasinoTable::checkNoMoney);
+
+    bindKey(QStringLiteral("Enter"), {cmdDeal, cmdReset});
+    bindKey(QStringLiteral("H"), {cmdHit});
+    bindKey(QStringLiteral("S"), {cmdStand});
+    bindKey(QStringLiteral("D"), {cmdDD});
+    bindKey(QStringLiteral("Esc"), {picQuit});
 }
 
 QString CasinoTable::picture(const char* gameName) const {
@@ -120,8 +121,8 @@ bool CasinoTable::load() {
     cmdStand->setPicture(picture("\\Graphics\\StandButton.GIF"));
     cmdReset->setPicture(picture("\\Graphics\\Reset.GIF"));
     cmdDD->setPicture(picture("\\Graphics\\DoubleDownButton.GIF"));
-    imgPlayer->setPicture(picture("\\Graphics\\Player.GIF"));
-    imgDealer->setPicture(picture("\\Graphics\\Dealer.GIF"));
+    imgPlayer->setPicture(picture("\\Graphics\\Player.GIF"), QStringLiteral("Player"));
+    imgDealer->setPicture(picture("\\Graphics\\Dealer.GIF"), QStringLiteral("Dealer"));
 
     cmdHit->hide();
     cmdStand->hide();
@@ -143,7 +144,8 @@ bool CasinoTable::load() {
     BetValid = false;
 
     imgDeck->setPicture(
-        context_.folder.path(engine::DeckBackPicture(engine::ChooseDeckBack(context_.random))));
+        context_.folder.path(engine::DeckBackPicture(engine::ChooseDeckBack(context_.random))),
+        QString::fromLatin1(engine::DeckName));
     state_ = State::Betting;
     return true;
 }
@@ -162,7 +164,9 @@ void CasinoTable::clearTable() {
 
 void CasinoTable::showCard(ui::Image* slot, const std::string& suit, std::int16_t rank) {
     const std::string face = engine::CardFacePath(suit, rank);
-    if (!face.empty()) slot->setPicture(context_.folder.path(face));
+    if (!face.empty())
+        slot->setPicture(context_.folder.path(face),
+                         QString::fromStdString(engine::CardName(suit, rank)));
 }
 
 void CasinoTable::showLabels() {
@@ -203,7 +207,7 @@ void CasinoTable::deal() {
     engine::DealHand(hand_);
     for (int k = 1; k <= 2; ++k)
         showCard(PCard(k), hand_.PlayerSuits(k), hand_.PlayerRanks(k));
-    DCard(1)->setPicture(picture(engine::BackPicture));
+    DCard(1)->setPicture(picture(engine::BackPicture), QString::fromLatin1(engine::FaceDownName));
     showCard(DCard(2), hand_.DealerSuits(2), hand_.DealerRanks(2));
     state_ = State::PlayersTurn;
 }
@@ -230,14 +234,18 @@ void CasinoTable::doubleDown() {
     playerStand();
 }
 
-void CasinoTable::endHand(const char* resultPicture) {
+void CasinoTable::endHand(const engine::TablePicture& result) {
     cmdHit->hide();
     cmdStand->hide();
     cmdDD->hide();
-    picStatus->setPicture(picture(resultPicture));
+    showResult(result);
     picStatus->show();
     cmdReset->show();
     state_ = State::HandOver;
+}
+
+void CasinoTable::showResult(const engine::TablePicture& result) {
+    picStatus->setPicture(picture(result.path), QString::fromLatin1(result.spoken));
 }
 
 void CasinoTable::playerHit(bool insideDoubleDown) {
@@ -247,10 +255,10 @@ void CasinoTable::playerHit(bool insideDoubleDown) {
 
     if (report.bust) {
         // The stake taken at the deal is simply not returned.
-        endHand(BustedPicture);
+        endHand(engine::BustedResult);
         paintThenSave();
     } else if (report.sixthCard) {
-        endHand(WinPicture);
+        endHand(engine::WinResult);
         // Six cards without a bust win and pay as a win. Inside a double down the stand that
         // follows settles the stake instead, so it is paid exactly once.
         if (!insideDoubleDown) {
@@ -275,13 +283,13 @@ void CasinoTable::playerStand() {
     picStatus->show();
     switch (report.outcome) {
     case engine::Outcome::Win:
-        picStatus->setPicture(picture(WinPicture));
+        showResult(engine::WinResult);
         break;
     case engine::Outcome::Loss:
-        picStatus->setPicture(picture(LosePicture));
+        showResult(engine::LoseResult);
         break;
     case engine::Outcome::Draw:
-        picStatus->setPicture(picture(DrawPicture));
+        showResult(engine::DrawResult);
         break;
     case engine::Outcome::NoDecision:
         // Only a player busted by a double down gets here; the bust picture stays.

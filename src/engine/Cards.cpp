@@ -116,6 +116,16 @@ std::string CardFacePath(const std::string& suit, std::int16_t rank) {
     return "\\Graphics\\" + suit + "\\" + suit + rankWord(rank) + ".GIF";
 }
 
+std::string CardName(const std::string& suit, std::int16_t rank) {
+    if (!knownSuit(suit) || rank < 1 || rank > RanksPerSuit) return {};
+    static constexpr std::array<std::string_view, RanksPerSuit> ranks = {
+        "Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
+        "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
+    // Clovers are what every player calls clubs.
+    const std::string_view said = suit == "Clovers" ? std::string_view("Clubs") : suit;
+    return std::string(ranks[rank - 1]) + " of " + std::string(said);
+}
+
 int ChooseDeckBack(RandomSource& random) {
     random.reseedFromClock();
     const int choice = RoundHalfEven(static_cast<double>(random.next()) * 3);

@@ -29,6 +29,10 @@ InstructionsScreen::InstructionsScreen(ui::ScreenModel& screens, const GameConte
         // The main menu comes to the front before the pages go, so the window never empties.
         if (this->screens().show(ScreenId::Start)) this->screens().hide(ScreenId::Instructions);
     });
+
+    bindKey(QStringLiteral("Left"), {imgBack});
+    bindKey(QStringLiteral("Right"), {imgNext});
+    bindKey(QStringLiteral("Esc"), {picMMenu});
 }
 
 bool InstructionsScreen::load() {

@@ -80,6 +80,7 @@ SlotScreen::SlotScreen(ui::ScreenId id, ui::ScreenModel& screens, const GameCont
         for (ui::Label* label : {row.name, row.money}) {
             label->setTextColor(Qt::white);
             label->setCursor(Qt::PointingHandCursor);
+            label->setElided(true);
         }
         // The frame and both of its lines choose the slot alike.
         connect(row.frame, &ui::ImageButton::clicked, this, [this, slot] { chooseSlot(slot); });
@@ -93,6 +94,11 @@ SlotScreen::SlotScreen(ui::ScreenId id, ui::ScreenModel& screens, const GameCont
         this->screens().hide(this->id());
         this->screens().show(ui::ScreenId::Start);
     });
+
+    bindKey(QStringLiteral("1"), {frmSlot1});
+    bindKey(QStringLiteral("2"), {frmSlot2});
+    bindKey(QStringLiteral("3"), {frmSlot3});
+    bindKey(QStringLiteral("Esc"), {picMainMenu});
 }
 
 bool SlotScreen::load() {

@@ -44,6 +44,11 @@ StartScreen::StartScreen(ui::ScreenModel& screens, const GameContext& context)
                                   ScreenId::Home, ScreenId::School, ScreenId::Tournament,
                                   ScreenId::Bank, ScreenId::Start});
     });
+
+    bindKey(QStringLiteral("N"), {picStart});
+    bindKey(QStringLiteral("C"), {picContinue});
+    bindKey(QStringLiteral("I"), {picInstruct});
+    bindKey(QStringLiteral("Q"), {picQuit});
 }
 
 bool StartScreen::load() {
@@ -54,7 +59,7 @@ bool StartScreen::load() {
     picHearts->setPicture(context_.folder.path("\\Graphics\\CardHearts.GIF"));
     picClovers->setPicture(context_.folder.path("\\Graphics\\CardClovers.GIF"));
     picDiamonds->setPicture(context_.folder.path("\\Graphics\\CardDiamonds.GIF"));
-    picLogo->setPicture(context_.folder.path("\\Graphics\\Logo.GIF"));
+    picLogo->setPicture(context_.folder.path("\\Graphics\\Logo.GIF"), QStringLiteral("Vantrell"));
     picStart->setPicture(context_.folder.path("\\Graphics\\Start.GIF"));
     picContinue->setPicture(context_.folder.path("\\Graphics\\Continue.GIF"));
     picQuit->setPicture(context_.folder.path("\\Graphics\\QuitButton.GIF"));

@@ -9,8 +9,8 @@ using ui::ScreenId;
 SchoolScreen::SchoolScreen(ui::ScreenModel& screens, const game::GameContext& context)
     : ui::Screen(ScreenId::School, screens),
       imgTour(new ui::ImageButton(this, QStringLiteral("Tournament"))),
-      lblDesc(new ui::Label(this)), imgQuit(new ui::ImageButton(this, QStringLiteral("Quit"))),
-      context_(context) {
+      lblDesc(new ui::Label(this)),
+      imgQuit(new ui::ImageButton(this, QStringLiteral("Back to town"))), context_(context) {
     imgTour->setObjectName(QStringLiteral("imgTour"));
     lblDesc->setObjectName(QStringLiteral("lblDesc"));
     imgQuit->setObjectName(QStringLiteral("imgQuit"));
@@ -33,6 +33,12 @@ SchoolScreen::SchoolScreen(ui::ScreenModel& screens, const game::GameContext& co
     connect(this, &ui::Screen::backgroundPointerMoved, this, [this] { lblDesc->setCaption({}); });
     connect(imgTour, &ui::ImageButton::clicked, this, &SchoolScreen::enterTournament);
     connect(imgQuit, &ui::ImageButton::clicked, this, &SchoolScreen::leave);
+    // The keyboard reaches the tournament's picture as the pointer does, and shows the same.
+    connect(imgTour, &ui::ImageButton::focusEntered, this,
+            [this] { lblDesc->setCaption(tournamentDescription()); });
+
+    bindKey(QStringLiteral("T"), {imgTour});
+    bindKey(QStringLiteral("Esc"), {imgQuit});
 }
 
 QString SchoolScreen::tournamentDescription() {

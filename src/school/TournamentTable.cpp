@@ -15,11 +15,6 @@ constexpr int LastRound = 5;
 constexpr int CardWidth = 75;
 constexpr int CardHeight = 100;
 
-constexpr const char* WinPicture = "\\Graphics\\Win.GIF";
-constexpr const char* LosePicture = "\\Graphics\\Lose.GIF";
-constexpr const char* DrawPicture = "\\Graphics\\Draw.GIF";
-constexpr const char* BustedPicture = "\\Graphics\\Busted.GIF";
-
 // Marks a handler as running for as long as it waits on its message boxes.
 class BusyWhile {
   public:
@@ -55,7 +50,8 @@ TournamentTable::TournamentTable(ui::ScreenModel& screens, const game::GameConte
       cmdStand(button(this, QStringLiteral("Stand"), 392, 344, 81, 33)),
       cmdStart(button(this, QStringLiteral("Start"), 488, 344, 81, 33)),
       cmdContinue(button(this, QStringLiteral("Continue"), 488, 280, 81, 33)),
-      picQuit(button(this, QStringLiteral("Quit"), 584, 0, 17, 17)), context_(context) {
+      picQuit(button(this, QStringLiteral("Leave the tournament"), 584, 0, 17, 17)),
+      context_(context) {
     for (int k = 1; k <= engine::HandSlots; ++k) {
         const int left = 8 + 80 * (k - 1);
         PCard(k) = image(this, left, 184, CardWidth, CardHeight);
@@ -92,6 +88,11 @@ TournamentTable::TournamentTable(ui::ScreenModel& screens, const game::GameConte
     connect(cmdStand, &ui::ImageButton::clicked, this, &TournamentTable::stand);
     connect(cmdContinue, &ui::ImageButton::clicked, this, &TournamentTable::continueOn);
     connect(picQuit, &ui::ImageButton::clicked, this, &TournamentTable::quit);
+
+    bindKey(QStringLiteral("Enter"), {cmdStart, cmdContinue});
+    bindKey(QStringLiteral("H"), {cmdHit});
+    bindKey(QStringLiteral("S"), {cmdStand});
+    bindKey(QStringLiteral("Esc"), {picQuit});
 }
 
 bool TournamentTable::load() {
@@ -100,8 +101,8 @@ bool TournamentTable::load() {
     cmdStart->setPicture(path("\\Graphics\\StartButton.GIF"));
     cmdStand->setPicture(path("\\Graphics\\StandButton.GIF"));
     cmdContinue->setPicture(path("\\Graphics\\ContinueButton.GIF"));
-    imgPlayer->setPicture(path("\\Graphics\\Player.GIF"));
-    imgDealer->setPicture(path("\\Graphics\\Dealer.GIF"));
+    imgPlayer->setPicture(path("\\Graphics\\Player.GIF"), QStringLiteral("Player"));
+    imgDealer->setPicture(path("\\Graphics\\Dealer.GIF"), QStringLiteral("Dealer"));
     cmdHit->hide();
     cmdStand->hide();
     cmdStart->show();
@@ -109,7 +110,7 @@ bool TournamentTable::load() {
     picQuit->setPicture(path("\\Graphics\\Quit.GIF"));
     picQuit->show();
     RoundNumber = 0;
-    imgDeck->setPicture(path(engine::BackPicture));
+    imgDeck->setPicture(path(engine::BackPicture), QString::fromLatin1(engine::DeckName));
     RoundPassed = false;
     lblRounds->setCaption({});
     state_ = State::Ready;
@@ -146,7 +147,7 @@ void TournamentTable::StartRound() {
     engine::DealHand(hand_);
     for (int k = 1; k <= 2; ++k)
         showFace(PCard(k), hand_.PlayerSuits(k), hand_.PlayerRanks(k));
-    DCard(1)->setPicture(path(engine::BackPicture));
+    DCard(1)->setPicture(path(engine::BackPicture), QString::fromLatin1(engine::FaceDownName));
     showFace(DCard(2), hand_.DealerSuits(2), hand_.DealerRanks(2));
     state_ = State::InHand;
 }
@@ -164,12 +165,12 @@ void TournamentTable::hit() {
     cmdContinue->show();
     state_ = State::HandOver;
     if (report.bust) {
-        showStatus(BustedPicture);
+        showStatus(engine::BustedResult);
         RoundPassed = false;
         context_.dialogs.message(QStringLiteral("Sorry, but you lose."));
     } else {
         // Six cards without passing 21 pass the round.
-        showStatus(WinPicture);
+        showStatus(engine::WinResult);
         RoundPassed = true;
     }
 }
@@ -191,20 +192,20 @@ void TournamentTable::stand() {
 
     switch (report.outcome) {
     case engine::Outcome::Win:
-        showStatus(WinPicture);
+        showStatus(engine::WinResult);
         RoundPassed = true;
         context_.dialogs.message(QStringLiteral("Good job!"));
         break;
     case engine::Outcome::Draw:
         // The round is dealt again under the same number.
-        showStatus(DrawPicture);
+        showStatus(engine::DrawResult);
         --RoundNumber;
         context_.dialogs.message(QStringLiteral("Well, it's a draw, let's do this round again."));
         RoundPassed = true;
         break;
     case engine::Outcome::Loss:
     case engine::Outcome::NoDecision: // only a player over 21 gets there, and a bust ends the hit
-        showStatus(LosePicture);
+        showStatus(engine::LoseResult);
         RoundPassed = false;
         context_.dialogs.message(QStringLiteral("Sorry, but you lose."));
         break;
@@ -256,11 +257,13 @@ void TournamentTable::quit() {
 
 void TournamentTable::showFace(ui::Image* slot, const std::string& suit, std::int16_t rank) {
     const std::string face = engine::CardFacePath(suit, rank);
-    if (!face.empty()) slot->setPicture(context_.folder.path(face));
+    if (!face.empty())
+        slot->setPicture(context_.folder.path(face),
+                         QString::fromStdString(engine::CardName(suit, rank)));
 }
 
-void TournamentTable::showStatus(const char* picture) {
-    picStatus->setPicture(path(picture));
+void TournamentTable::showStatus(const engine::TablePicture& result) {
+    picStatus->setPicture(path(result.path), QString::fromLatin1(result.spoken));
     picStatus->show();
 }
 

@@ -51,7 +51,7 @@ class TournamentTable : public ui::Screen {
     // Hides every card slot at its card size and clears the hand, as at opening and between hands.
     void clearTable();
     void showFace(ui::Image* slot, const std::string& suit, std::int16_t rank);
-    void showStatus(const char* picture);
+    void showStatus(const engine::TablePicture& result);
     void endTournament();
     QString path(const char* gameName) const { return context_.folder.path(gameName); }
 

@@ -46,6 +46,9 @@ HomeScreen::HomeScreen(ui::ScreenModel& screens, const game::GameContext& contex
     connect(imgMainMenu, &ui::ImageButton::clicked, this, &HomeScreen::backToHomeMenu);
     connect(imgSleep, &ui::ImageButton::clicked, this, &HomeScreen::goToSleep);
     connect(imgQuit, &ui::ImageButton::clicked, this, &HomeScreen::leaveForTown);
+
+    // Esc leaves whichever view is shown: the figures for the home menu, the house for town.
+    bindKey(QStringLiteral("Esc"), {imgQuit, imgMainMenu});
 }
 
 bool HomeScreen::load() {

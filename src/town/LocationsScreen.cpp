@@ -4,8 +4,6 @@
 #include "ui/Dialogs.h"
 #include "ui/ScreenModel.h"
 
-#include <QListWidget>
-
 namespace town {
 
 namespace {
@@ -34,7 +32,7 @@ const Place* placeNamed(const QString& item) {
 
 LocationsScreen::LocationsScreen(ui::ScreenModel& screens, const game::GameContext& context)
     : ui::Screen(ui::ScreenId::Locations, screens), lblCaption(new ui::Label(this)),
-      lstLocations(new QListWidget(this)), lblLocation(new ui::Label(this)),
+      lstLocations(new ui::ChoiceList(this)), lblLocation(new ui::Label(this)),
       imgGo(new ui::ImageButton(this, QStringLiteral("Go"))), context_(context) {
     lblCaption->setRect(16, 8, 177, 25);
     lblCaption->setFontSize(10);
@@ -42,7 +40,7 @@ LocationsScreen::LocationsScreen(ui::ScreenModel& screens, const game::GameConte
     bold.setBold(true);
     lblCaption->setFont(bold);
     lstLocations->setGeometry(16, 40, 177, 121);
-    lstLocations->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstLocations->setAccessibleName(QStringLiteral("Locations"));
     QFont items = bold;
     items.setPointSize(11);
     lstLocations->setFont(items);
@@ -60,6 +58,8 @@ LocationsScreen::LocationsScreen(ui::ScreenModel& screens, const game::GameConte
     connect(lstLocations, &QListWidget::itemSelectionChanged, this,
             &LocationsScreen::describeSelection);
     connect(imgGo, &ui::ImageButton::clicked, this, &LocationsScreen::go);
+
+    bindKey(QStringLiteral("Enter"), {imgGo});
 }
 
 bool LocationsScreen::load() {

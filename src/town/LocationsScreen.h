@@ -1,11 +1,10 @@
 #pragma once
 
 #include "game/Context.h"
+#include "ui/ChoiceList.h"
 #include "ui/Label.h"
 #include "ui/Picture.h"
 #include "ui/Screen.h"
-
-class QListWidget;
 
 namespace town {
 
@@ -18,11 +17,14 @@ class LocationsScreen : public ui::Screen {
     bool load() override;
 
     ui::Label* lblCaption;
-    QListWidget* lstLocations;
+    ui::ChoiceList* lstLocations;
     ui::Label* lblLocation;
     ui::ImageButton* imgGo;
 
     bool LocationChosen = false;
+
+  protected:
+    QWidget* startingFocus() const override { return lstLocations; }
 
   private:
     void describeSelection();

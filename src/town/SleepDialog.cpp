@@ -75,6 +75,9 @@ bool SleepDialog::load() {
     optYes->setText(QStringLiteral("Yes"));
     optNo->setText(QStringLiteral("No"));
     cmdSelect->setText(QStringLiteral("Select"));
+    bindKey(QStringLiteral("Y"), {optYes});
+    bindKey(QStringLiteral("N"), {optNo});
+    bindKey(QStringLiteral("Enter"), {cmdSelect});
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/Label.h"
 
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace ui {
 
@@ -14,7 +15,50 @@ void Label::setRect(int left, int top, int width, int height) {
     setGeometry(left, top, width, height);
 }
 
-void Label::setCaption(const QString& caption) { setText(caption); }
+void Label::setCaption(const QString& caption) {
+    caption_ = caption;
+    showCaption();
+}
+
+void Label::setElided(bool elided) {
+    elided_ = elided;
+    showCaption();
+}
+
+void Label::showCaption() {
+    if (!elided_) {
+        setText(caption_);
+        return;
+    }
+    const int width = contentsRect().width() - 2 * std::max(indent(), 0) - 2 * margin();
+    QStringList lines = caption_.split(QLatin1Char('\n'));
+    bool cut = false;
+    for (QString& line : lines) {
+        const QString shown = fontMetrics().elidedText(line, Qt::ElideRight, width);
+        cut = cut || shown != line;
+        line = shown;
+    }
+    setText(lines.join(QLatin1Char('\n')));
+    if (accessibleName() != caption_) setAccessibleName(caption_);
+    // Only a tooltip of its own is replaced: a screen may have put its own there.
+    if (cut) {
+        setToolTip(caption_);
+        tipIsCaption_ = true;
+    } else if (tipIsCaption_) {
+        setToolTip(QString());
+        tipIsCaption_ = false;
+    }
+}
+
+void Label::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    if (elided_) showCaption();
+}
+
+void Label::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (elided_ && event->type() == QEvent::FontChange) showCaption();
+}
 
 void Label::setFontSize(int points) {
     QFont f = font();

@@ -6,7 +6,7 @@
 namespace ui {
 
 // A caption on a screen. Text is always plain: a player's name is shown as typed, never read as
-// markup.
+// markup. A screen reader reads the caption, and hears each new one.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -14,9 +14,13 @@ public:
 
     void setRect(int left, int top, int width, int height);
     void setCaption(const QString& caption);
-    QString caption() const { return text(); }
+    // The whole caption, also where the label shows it shortened.
+    QString caption() const { return caption_; }
     void setFontSize(int points);
     void setTextColor(const QColor& color);
+    // A line too long for the label ends in "…" where it is cut; the whole caption is then the
+    // tooltip, and always the accessible name.
+    void setElided(bool elided);
 
 signals:
     void clicked();
@@ -24,6 +28,15 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void showCaption();
+
+    QString caption_;
+    bool elided_ = false;
+    bool tipIsCaption_ = false;
 };
 
 } // namespace ui

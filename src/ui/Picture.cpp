@@ -1,8 +1,10 @@
 #include "ui/Picture.h"
 
+#include <QAccessible>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -54,6 +56,11 @@ QImage readPicture(const QString& path) {
     return image;
 }
 
+bool isEnterKey(const QKeyEvent* key) {
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 } // namespace
 
 bool PictureSource::load(const QString& path, qreal ratio) {
@@ -102,14 +109,21 @@ void PictureSource::paint(QPainter& painter, const QRect& target) {
 
 Image::Image(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 
-void Image::setPicture(const QString& path) {
+void Image::setPicture(const QString& path, const QString& spokenName) {
     picture_.load(path, devicePixelRatioF());
     if (!sizeFixed_ && !picture_.isNull()) resize(picture_.naturalSize());
     update();
+    if (spokenName != accessibleName()) {
+        setAccessibleName(spokenName);
+    } else if (!spokenName.isEmpty()) {
+        QAccessibleEvent again(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&again);
+    }
 }
 
 void Image::clearPicture() {
     picture_.clear();
+    setAccessibleName(QString());
     update();
 }
 
@@ -157,6 +171,29 @@ void ImageButton::setRect(int left, int top, int width, int height) {
 
 void ImageButton::setPosition(int left, int top) { move(left, top); }
 
+bool ImageButton::event(QEvent* event) {
+    // Enter belongs to the focused button before any key of its screen.
+    if (event->type() == QEvent::ShortcutOverride && isEnterKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QAbstractButton::event(event);
+}
+
+void ImageButton::keyPressEvent(QKeyEvent* event) {
+    if (isEnterKey(event)) {
+        if (!event->isAutoRepeat()) click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void ImageButton::focusInEvent(QFocusEvent* event) {
+    QAbstractButton::focusInEvent(event);
+    emit focusEntered();
+}
+
 QSize ImageButton::sizeHint() const {
     return picture_.isNull() ? QSize(80, 32) : picture_.naturalSize();
 }
@@ -177,10 +214,12 @@ void ImageButton::paintEvent(QPaintEvent*) {
     if (isDown()) painter.fillRect(rect(), QColor(0, 0, 0, 60));
     if (!isEnabled()) painter.fillRect(rect(), QColor(40, 40, 40, 110));
     if (hasFocus()) {
-        QPen pen(QColor(232, 190, 90), 1, Qt::DotLine);
-        painter.setPen(pen);
+        // Gold on a dark edge, so the ring reads on the felt, the wood and the night sky alike.
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        painter.setPen(QPen(QColor(20, 12, 8), 4));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 4, 4);
+        painter.setPen(QPen(QColor(255, 210, 90), 2));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 4, 4);
     }
 }
 

@@ -38,7 +38,10 @@ class Image : public QWidget {
 public:
     explicit Image(QWidget* parent);
 
-    void setPicture(const QString& path);
+    // The spoken name is what a screen reader says of the picture ("Ace of Spades", "You win");
+    // a picture without one is left out, as an empty card slot is. Setting a name again, even
+    // the same one, announces it.
+    void setPicture(const QString& path, const QString& spokenName = QString());
     void clearPicture();
     QString picturePath() const { return picture_.path(); }
     bool hasPicture() const { return !picture_.isNull(); }
@@ -61,8 +64,8 @@ private:
     bool sizeFixed_ = false;
 };
 
-// A picture that a player clicks: a real button, so it takes focus, reacts to Space and carries
-// an accessible name.
+// A picture that a player clicks: a real button, so it takes focus, reacts to Space and to Enter
+// while it has the keyboard, and carries an accessible name. Its ring shows only while focused.
 class ImageButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -79,8 +82,12 @@ public:
 
 signals:
     void pointerMoved();
+    void focusEntered();
 
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 

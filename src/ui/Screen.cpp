@@ -2,12 +2,49 @@
 
 #include "ui/ScreenModel.h"
 
+#include <QAbstractButton>
 #include <QChildEvent>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
+#include <algorithm>
+#include <vector>
 
 namespace ui {
+
+namespace {
+
+// What a screen reader calls each screen as it comes to the front.
+QString spokenTitle(ScreenId id) {
+    switch (id) {
+    case ScreenId::Start:
+        return QStringLiteral("Main menu");
+    case ScreenId::NewGame:
+        return QStringLiteral("New game");
+    case ScreenId::ContinueGame:
+        return QStringLiteral("Continue game");
+    case ScreenId::Instructions:
+        return QStringLiteral("Instructions");
+    case ScreenId::Locations:
+        return QStringLiteral("Town");
+    case ScreenId::Home:
+        return QStringLiteral("Home");
+    case ScreenId::frmQuit:
+        return QStringLiteral("Sleep");
+    case ScreenId::Test:
+        return QStringLiteral("Casino");
+    case ScreenId::School:
+        return QStringLiteral("School");
+    case ScreenId::Tournament:
+        return QStringLiteral("Tournament");
+    case ScreenId::Bank:
+        return QStringLiteral("Bank");
+    }
+    return {};
+}
+
+} // namespace
 
 Screen::Screen(ScreenId id, ScreenModel& model, Kind kind, QSize size)
     : QWidget(model.window()), id_(id), kind_(kind), model_(model) {
@@ -19,12 +56,60 @@ Screen::Screen(ScreenId id, ScreenModel& model, Kind kind, QSize size)
     setFixedSize(size);
     setMouseTracking(true);
     setAutoFillBackground(true);
+    // A click on the bare screen takes the keyboard from the control that had it.
+    setFocusPolicy(Qt::ClickFocus);
     setObjectName(QString::fromLatin1(screenName(id)));
+    setAccessibleName(spokenTitle(id));
 }
 
 void Screen::setBackground(const QString& path) {
     background_.load(path, devicePixelRatioF());
     update();
+}
+
+void Screen::bindKey(const QString& key, std::initializer_list<QAbstractButton*> controls) {
+    const std::vector<QAbstractButton*> targets(controls);
+    const bool enter = key == QLatin1String("Enter");
+    const QList<QKeySequence> sequences =
+        enter ? QList<QKeySequence>{QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}
+              : QList<QKeySequence>{QKeySequence::fromString(key)};
+    for (const QKeySequence& sequence : sequences) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        shortcut->setAutoRepeat(false);
+        connect(shortcut, &QShortcut::activated, this, [targets] {
+            for (QAbstractButton* control : targets) {
+                if (control->isVisible() && control->isEnabled()) {
+                    control->click();
+                    return;
+                }
+            }
+        });
+    }
+    for (QAbstractButton* control : targets) {
+        const QString name =
+            control->accessibleName().isEmpty() ? control->text() : control->accessibleName();
+        control->setToolTip(QStringLiteral("%1 (%2)").arg(name, key));
+    }
+}
+
+void Screen::cameToFront() {
+    std::vector<QWidget*> controls;
+    for (QWidget* child : findChildren<QWidget*>())
+        if (child->focusPolicy() & Qt::TabFocus) controls.push_back(child);
+    const auto place = [this](const QWidget* w) {
+        const QPoint at = w->mapTo(this, QPoint(0, 0));
+        return std::pair(at.y(), at.x());
+    };
+    std::stable_sort(controls.begin(), controls.end(),
+                     [&](const QWidget* a, const QWidget* b) { return place(a) < place(b); });
+    for (std::size_t k = 1; k < controls.size(); ++k)
+        setTabOrder(controls[k - 1], controls[k]);
+
+    // Without a control of its own to start from, the screen holds the keyboard itself: no
+    // control wears a ring, and coming back to the window does not hand it to the first one.
+    QWidget* first = startingFocus();
+    (first ? first : this)->setFocus(Qt::OtherFocusReason);
 }
 
 void Screen::paintEvent(QPaintEvent*) {

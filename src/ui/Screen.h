@@ -4,6 +4,9 @@
 #include "ui/ScreenId.h"
 
 #include <QWidget>
+#include <initializer_list>
+
+class QAbstractButton;
 
 namespace ui {
 
@@ -34,11 +37,24 @@ public:
     void setBackground(const QString& path);
     QString backgroundPath() const { return background_.path(); }
 
+    // A key of the screen ("H", "Esc", "Alt+D", "Enter" for both Enter keys): it clicks the first
+    // of the controls that is shown and enabled, so it obeys whatever the click obeys. It acts
+    // only while the screen is in front in the active window, never behind a message box, and a
+    // key held down acts once. Each control's tooltip names its key: "Hit (H)".
+    void bindKey(const QString& key, std::initializer_list<QAbstractButton*> controls);
+
+    // The screen has come to the front: Tab visits its controls in reading order, row by row,
+    // and the keyboard goes to startingFocus(), or to the screen itself, to no control.
+    void cameToFront();
+
 signals:
     // The pointer moved over the screen itself, outside every visible control.
     void backgroundPointerMoved();
 
 protected:
+    // The control that takes the keyboard when the screen comes to the front.
+    virtual QWidget* startingFocus() const { return nullptr; }
+
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

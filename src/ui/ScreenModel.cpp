@@ -1,5 +1,6 @@
 #include "ui/ScreenModel.h"
 
+#include "ui/Accessibility.h"
 #include "ui/GameTimer.h"
 #include "ui/Screen.h"
 
@@ -9,6 +10,7 @@
 #include <QStackedLayout>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace ui {
 
@@ -38,6 +40,7 @@ private:
 };
 
 ScreenModel::ScreenModel() : window_(new GameWindow(*this)), pages_(new QStackedLayout(window_)) {
+    installAccessibility();
     pages_->setContentsMargins(0, 0, 0, 0);
     pages_->setStackingMode(QStackedLayout::StackOne);
 }
@@ -89,11 +92,14 @@ bool ScreenModel::show(ScreenId id) {
         screen->move(area.center() - QPoint(screen->width() / 2, screen->height() / 2));
         screen->show();
         screen->raise();
-        screen->activateWindow();
+        // Asked of the dialog's own window: the game window behind still counts as active, and
+        // the dialog would be left without the keyboard.
+        if (QWindow* handle = screen->windowHandle()) handle->requestActivate();
     } else {
         pages_->setCurrentWidget(screen);
     }
     refreshWindow();
+    if (screen->kind() == Screen::Kind::Page) screen->cameToFront();
     return true;
 }
 
