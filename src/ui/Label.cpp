@@ -1,5 +1,7 @@
 #include "ui/Label.h"
 
+#include "ui/Accessibility.h"
+
 #include <QMouseEvent>
 #include <algorithm>
 
@@ -26,10 +28,17 @@ void Label::setElided(bool elided) {
 }
 
 void Label::showCaption() {
+    const QString before = text();
     if (!elided_) {
         setText(caption_);
-        return;
+    } else {
+        showCut();
     }
+    // The label has told the accessibility interface itself, as every caption does.
+    if (text() != before) announce(this, true);
+}
+
+void Label::showCut() {
     const int width = contentsRect().width() - 2 * std::max(indent(), 0) - 2 * margin();
     QStringList lines = caption_.split(QLatin1Char('\n'));
     bool cut = false;
@@ -39,7 +48,6 @@ void Label::showCaption() {
         line = shown;
     }
     setText(lines.join(QLatin1Char('\n')));
-    if (accessibleName() != caption_) setAccessibleName(caption_);
     // Only a tooltip of its own is replaced: a screen may have put its own there.
     if (cut) {
         setToolTip(caption_);

@@ -19,7 +19,7 @@ public:
     void setFontSize(int points);
     void setTextColor(const QColor& color);
     // A line too long for the label ends in "…" where it is cut; the whole caption is then the
-    // tooltip, and always the accessible name.
+    // tooltip. A screen reader always reads the whole caption.
     void setElided(bool elided);
 
 signals:
@@ -33,6 +33,7 @@ protected:
 
 private:
     void showCaption();
+    void showCut();
 
     QString caption_;
     bool elided_ = false;

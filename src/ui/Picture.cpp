@@ -1,6 +1,7 @@
 #include "ui/Picture.h"
 
-#include <QAccessible>
+#include "ui/Accessibility.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
@@ -113,17 +114,13 @@ void Image::setPicture(const QString& path, const QString& spokenName) {
     picture_.load(path, devicePixelRatioF());
     if (!sizeFixed_ && !picture_.isNull()) resize(picture_.naturalSize());
     update();
-    if (spokenName != accessibleName()) {
-        setAccessibleName(spokenName);
-    } else if (!spokenName.isEmpty()) {
-        QAccessibleEvent again(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&again);
-    }
+    spokenName_ = spokenName;
+    if (!spokenName_.isEmpty()) announce(this);
 }
 
 void Image::clearPicture() {
     picture_.clear();
-    setAccessibleName(QString());
+    spokenName_.clear();
     update();
 }
 

@@ -45,6 +45,7 @@ public:
     void clearPicture();
     QString picturePath() const { return picture_.path(); }
     bool hasPicture() const { return !picture_.isNull(); }
+    const QString& spokenName() const { return spokenName_; }
 
     // Fixes the control's rectangle; the picture is drawn into it from now on.
     void setRect(int left, int top, int width, int height);
@@ -61,6 +62,7 @@ protected:
 
 private:
     PictureSource picture_;
+    QString spokenName_;
     bool sizeFixed_ = false;
 };
 
