@@ -3,10 +3,12 @@
 #include "town/LocationsScreen.h"
 #include "town/SleepDialog.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QWindow>
 
 using town::HomeScreen;
 using town::LocationsScreen;
@@ -97,6 +99,28 @@ class TownTest : public QObject {
             QCOMPARE(chosen(chooser), items[row]);
             QCOMPARE(chooser->lblLocation->caption(), words[row]);
         }
+    }
+
+    // On its first visit the list takes the keyboard without marking a row as current; a click
+    // beside the places, or a Ctrl+click on the chosen one, keeps the choice and Go goes there.
+    void listKeepsItsChoice() {
+        TestGame t;
+        LocationsScreen* chooser = intoTown(t);
+        QListWidget* list = chooser->lstLocations;
+        chooser->window()->windowHandle()->requestActivate();
+        QTRY_COMPARE(QApplication::focusWidget(), list);
+        QVERIFY(!list->currentIndex().isValid());
+        pick(chooser, 1);
+        const QPoint blank(list->viewport()->width() / 2, list->viewport()->height() - 3);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, blank);
+        QCOMPARE(chosen(chooser), "Casino");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualItemRect(list->item(1)).center());
+        QCOMPARE(chosen(chooser), "Casino");
+        t.random.queue(0.1f);
+        TestGame::click(chooser->imgGo);
+        QCOMPARE(t.screens().visibleScreen(), std::optional(ScreenId::Test));
+        QCOMPARE(t.dialogs.messages(), QStringList());
     }
 
     // Home shows the figures it read on entry, and each visit reads the current game afresh.
