@@ -150,31 +150,6 @@ void bank(QPainter& painter) {
     painter.drawRect(QRectF(384, 316, 128, 6));
 }
 
-void signpost(QPainter& painter) {
-    painter.setPen(QPen(QColor(40, 26, 14), 1));
-    painter.setBrush(colour::wood);
-    painter.drawRect(QRectF(540, 184, 7, kerb - 184));
-    const char* names[4] = {"Home", "Casino", "Vantrell", "Bank"};
-    for (int i = 0; i < 4; ++i) {
-        const qreal y = 190 + i * 21;
-        const bool right = i % 2 == 1;
-        QPolygonF arrow;
-        const qreal l = right ? 506 : 490, r = right ? 592 : 576;
-        if (right)
-            arrow << QPointF(l, y) << QPointF(r - 8, y) << QPointF(r, y + 8)
-                  << QPointF(r - 8, y + 16) << QPointF(l, y + 16);
-        else
-            arrow << QPointF(l + 8, y) << QPointF(r, y) << QPointF(r, y + 16)
-                  << QPointF(l + 8, y + 16) << QPointF(l, y + 8);
-        painter.setPen(QPen(QColor(40, 26, 14), 1));
-        painter.setBrush(vertical(arrow.boundingRect(), colour::woodLight, colour::wood));
-        painter.drawPolygon(arrow);
-        painter.setFont(font(10));
-        painter.setPen(colour::cream);
-        painter.drawText(arrow.boundingRect(), Qt::AlignCenter, QString::fromLatin1(names[i]));
-    }
-}
-
 void placed(QPainter& painter, qreal dx, void (*building)(QPainter&)) {
     painter.save();
     painter.translate(dx, 0);
@@ -198,7 +173,9 @@ QImage townBackground() {
     street(painter);
     lamp(painter, QPointF(229, kerb + 10));
     lamp(painter, QPointF(364, kerb + 10));
-    signpost(painter);
+    // Beside Go only trees: nothing there looks as if it could be clicked.
+    tree(painter, QPointF(536, kerb), 76);
+    tree(painter, QPointF(584, kerb), 58);
 
     // Boards hung on chains: the list and its caption on the left, the description on the right.
     hangingBoard(painter, QRectF(4, -6, 200, 172), QColor(26, 14, 18));
