@@ -12,7 +12,8 @@ InstructionsScreen::InstructionsScreen(ui::ScreenModel& screens, const GameConte
       picMMenu(new ui::ImageButton(this, QStringLiteral("Main Menu"))),
       picInstruct(new ui::Image(this)), lblPage(new ui::Label(this)),
       imgBack(new ui::ImageButton(this, QStringLiteral("Previous page"))),
-      imgNext(new ui::ImageButton(this, QStringLiteral("Next page"))), context_(context) {
+      imgNext(new ui::ImageButton(this, QStringLiteral("Next page"))),
+      lblKeys(new ui::Label(this)), context_(context) {
     picMMenu->setPosition(0, 0);
     picInstruct->setPosition(40, 56);
     lblPage->setRect(480, 336, 113, 17);
@@ -22,6 +23,10 @@ InstructionsScreen::InstructionsScreen(ui::ScreenModel& screens, const GameConte
     bold.setBold(true);
     lblPage->setFont(bold);
     lblPage->setTextColor(QColor(246, 236, 210));
+    lblKeys->setRect(40, 364, 432, 18);
+    lblKeys->setTextColor(QColor(246, 236, 210));
+    lblKeys->setCaption(QStringLiteral(
+        "Keys: Enter deals, H hit, S stand, D double down, Esc leaves, Tab moves"));
 
     connect(imgBack, &ui::ImageButton::clicked, this, [this] { TurnPage(-1); });
     connect(imgNext, &ui::ImageButton::clicked, this, [this] { TurnPage(+1); });
@@ -54,7 +59,8 @@ QString InstructionsScreen::pagePicture(int page) {
 void InstructionsScreen::TurnPage(int step) {
     const int next = Page + step;
     if (next >= 1 && next <= PageCount) Page = static_cast<std::int16_t>(next);
-    picInstruct->setPicture(context_.folder.path(pagePicture(Page)));
+    picInstruct->setPicture(context_.folder.path(pagePicture(Page)),
+                            QStringLiteral("Instructions, page %1 of %2").arg(Page).arg(PageCount));
     imgNext->setVisible(Page != PageCount);
     imgBack->setVisible(Page != 1);
     lblPage->setCaption(QStringLiteral("Page ") + QString::number(Page));

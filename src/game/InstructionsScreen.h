@@ -30,6 +30,8 @@ public:
     ui::Label* lblPage;
     ui::ImageButton* imgBack;
     ui::ImageButton* imgNext;
+    // The game's keys in one line under every page.
+    ui::Label* lblKeys;
 
 private:
     const GameContext& context_;

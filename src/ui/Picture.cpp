@@ -150,7 +150,8 @@ ImageButton::ImageButton(QWidget* parent, const QString& accessibleName)
     : QAbstractButton(parent) {
     setAccessibleName(accessibleName);
     setToolTip(accessibleName);
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab brings the keyboard here, a click does not: a mouse player never sees the ring.
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
 }

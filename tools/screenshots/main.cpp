@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTextStream>
 #include <QWidget>
+#include <QWindow>
 
 #include <deque>
 
@@ -109,6 +110,9 @@ int main(int argc, char* argv[]) {
 
     game.start();
     grab("main-menu");
+    screens.show(ui::ScreenId::Instructions);
+    grab("instructions");
+    screens.hide(ui::ScreenId::Instructions);
 
     // A game in play in slot 1, as the new game screen leaves it, with some money won.
     game::WriteTextRecord(game::SlotFilePath(folder, 1, QStringLiteral("Name.txt")),
@@ -121,6 +125,10 @@ int main(int argc, char* argv[]) {
         game::WriteIntegerRecord(path, 1200);
     game::WriteIntegerRecord(folder.path(game::CurrentSlotFile), 1);
     screens.show(ui::ScreenId::Locations);
+    // The window as the desktop hands it the keyboard: the list has it, and nothing is chosen.
+    screens.window()->windowHandle()->requestActivate();
+    QApplication::processEvents();
+    grab("town-first-visit");
     if (auto* places = screens.screen(ui::ScreenId::Locations)->findChild<QListWidget*>()) {
         QTest::mouseClick(places->viewport(), Qt::LeftButton, Qt::NoModifier,
                           places->visualItemRect(places->item(1)).center()); // the casino
@@ -135,6 +143,9 @@ int main(int argc, char* argv[]) {
     click(ui::ScreenId::Test, "cmdDeal");
     click(ui::ScreenId::Test, "cmdHit");
     grab("casino");
+    QTest::keyClick(screens.window(), Qt::Key_Tab);
+    QTest::keyClick(screens.window(), Qt::Key_Tab);
+    grab("casino-keyboard");
     screens.close(ui::ScreenId::Test);
 
     screens.show(ui::ScreenId::Bank);
