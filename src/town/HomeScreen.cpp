@@ -41,6 +41,7 @@ HomeScreen::HomeScreen(ui::ScreenModel& screens, const game::GameContext& contex
         label->setFont(bold);
         label->setTextColor(StatsText);
     }
+    lblName->setElided(true);
 
     connect(imgStats, &ui::ImageButton::clicked, this, &HomeScreen::showStats);
     connect(imgMainMenu, &ui::ImageButton::clicked, this, &HomeScreen::backToHomeMenu);
