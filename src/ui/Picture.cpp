@@ -187,6 +187,14 @@ void ImageButton::keyPressEvent(QKeyEvent* event) {
     QAbstractButton::keyPressEvent(event);
 }
 
+void ImageButton::hideEvent(QHideEvent* event) {
+    // A button that goes away with the keyboard hands it to its screen, whose keys then work,
+    // rather than keeping it hidden or passing its ring to a neighbour the player did not pick.
+    if (window()->focusWidget() == this && parentWidget())
+        parentWidget()->setFocus(Qt::OtherFocusReason);
+    QAbstractButton::hideEvent(event);
+}
+
 void ImageButton::focusInEvent(QFocusEvent* event) {
     QAbstractButton::focusInEvent(event);
     emit focusEntered();

@@ -7,16 +7,13 @@
 #include "game/SaveFolders.h"
 #include "school/TournamentTable.h"
 
-#include <QApplication>
 #include <QTest>
-#include <QWindow>
 #include <random>
 
 // The random player: the whole game in this process on the offscreen platform, in a program
-// folder of its own, from the main menu. Each step clicks a usable control, presses one of the
-// game's keys, moves the pointer, types into a text box, fires a pending timer or presses the
-// window's close button, and boxes are answered at random; after every step it checks what a
-// player or a save file would notice.
+// folder of its own, from the main menu. Each step clicks a usable control, moves the pointer,
+// types into a text box, fires a pending timer or presses the window's close button, and boxes
+// are answered at random; after every step it checks what a player or a save file would notice.
 // The cards come from its own seeded generator: the game's source of luck is the monkey itself.
 class Monkey final : engine::RandomSource {
     using Id = ui::ScreenId;
@@ -174,8 +171,6 @@ class Monkey final : engine::RandomSource {
         } else if (roll == 94) {
             done += "close the window";
             screen->window()->close();
-        } else if (roll >= 80) {
-            control = pressKey(screen);
         } else if (QWidget* w = controls[std::discrete_distribution<int>(weights.begin(),
                                                                          weights.end())(rng_)];
                    w->inherits("QLineEdit")) {
@@ -194,35 +189,6 @@ class Monkey final : engine::RandomSource {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return control;
-    }
-
-    // A key of the game, pressed where the desktop has put the keyboard; the control it stands
-    // for where the payout check must know it.
-    QString pressKey(ui::Screen* screen) {
-        static const std::pair<int, const char*> keys[] = {
-            {Qt::Key_Return, "Enter"}, {Qt::Key_Space, "Space"}, {Qt::Key_Tab, "Tab"},
-            {Qt::Key_Escape, "Esc"},   {Qt::Key_H, "cmdHit"},    {Qt::Key_S, "cmdStand"},
-            {Qt::Key_D, "cmdDD"},      {Qt::Key_T, "T"},         {Qt::Key_N, "N"},
-            {Qt::Key_C, "C"},          {Qt::Key_I, "I"},         {Qt::Key_Y, "Y"},
-            {Qt::Key_1, "1"},          {Qt::Key_3, "3"},         {Qt::Key_Up, "Up"},
-            {Qt::Key_Down, "Down"},    {Qt::Key_Left, "Left"},   {Qt::Key_Right, "Right"},
-            {Qt::Key_W, "W"}};
-        QWidget* window = screen->window();
-        if (QApplication::activeWindow() != window) {
-            window->windowHandle()->requestActivate();
-            QCoreApplication::processEvents();
-        }
-        const auto [key, name] = keys[rng_() % std::size(keys)];
-        const bool withAlt = (key == Qt::Key_D || key == Qt::Key_W) && rng_() % 2;
-        const Qt::KeyboardModifiers alt = withAlt ? Qt::AltModifier : Qt::NoModifier;
-        QWidget* focused = QApplication::focusWidget();
-        recent.last() += QStringLiteral("press %1%2").arg(withAlt ? "Alt+" : "", name);
-        QTest::keyClick(focused ? focused : window, Qt::Key(key), alt);
-        // Enter and Space press the button that has the keyboard.
-        if ((key == Qt::Key_Return || key == Qt::Key_Space) && focused &&
-            focused->inherits("QAbstractButton"))
-            return focused->objectName();
-        return screen->id() == Id::Test && !withAlt ? QString::fromLatin1(name) : QString();
     }
 
     QString check(const QString& control) {
