@@ -6,6 +6,7 @@
 #include "app/Game.h"
 #include "engine/Random.h"
 #include "game/SaveFolders.h"
+#include "game/StartScreen.h"
 #include "ui/Dialogs.h"
 #include "ui/Screen.h"
 
@@ -40,8 +41,11 @@ public:
 };
 
 int runGame(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    // As the game's own start does: the menu's pictures are read while the window system is set
+    // up.
     const game::ProgramFolder folder(QStringLiteral(VANTRELL_PROGRAM_DIR));
+    game::StartScreen::readAhead(folder);
+    QApplication application(argc, argv);
     game::prepareSaveFolders(folder);
     engine::ClockRandom random;
     ui::WindowDialogs dialogs([] { return nullptr; });

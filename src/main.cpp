@@ -1,6 +1,7 @@
 #include "app/Game.h"
 #include "engine/Random.h"
 #include "game/SaveFolders.h"
+#include "game/StartScreen.h"
 #include "ui/Dialogs.h"
 
 #include <QApplication>
@@ -15,9 +16,14 @@
 
 namespace {
 
+struct Folders {
+    QString program;
+    QString saves;
+};
+
 // Reads the command line on the console, before any window exists, so that --help, --version
-// and a bad --saves answer without a display. Returns the save folder, or an exit status.
-std::variant<QString, int> saveFolderFromCommandLine(int& argc, char* argv[]) {
+// and a bad --saves answer without a display. Returns the folders, or an exit status.
+std::variant<Folders, int> foldersFromCommandLine(int& argc, char* argv[]) {
     QCoreApplication console(argc, argv);
     const QString programRoot = QCoreApplication::applicationDirPath();
     const QString standard = game::defaultSaveFolder(
@@ -45,7 +51,7 @@ std::variant<QString, int> saveFolderFromCommandLine(int& argc, char* argv[]) {
         QTextStream(stderr) << "vantrell: " << problem << '\n';
         return 1;
     }
-    return QDir(folder).absolutePath();
+    return Folders{programRoot, QDir(folder).absolutePath()};
 }
 
 } // namespace
@@ -53,8 +59,12 @@ std::variant<QString, int> saveFolderFromCommandLine(int& argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Vantrell"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTRELL_VERSION));
-    const auto saveFolder = saveFolderFromCommandLine(argc, argv);
-    if (const int* status = std::get_if<int>(&saveFolder)) return *status;
+    const auto folders = foldersFromCommandLine(argc, argv);
+    if (const int* status = std::get_if<int>(&folders)) return *status;
+    const game::ProgramFolder folder(std::get<Folders>(folders).program,
+                                     std::get<Folders>(folders).saves);
+    // The menu's pictures are read while the window system is set up.
+    game::StartScreen::readAhead(folder);
 
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrell.Vantrell"));
@@ -62,8 +72,6 @@ int main(int argc, char* argv[]) {
     // The game ends when its screens say so, not when a window happens to close.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const game::ProgramFolder folder(QCoreApplication::applicationDirPath(),
-                                     std::get<QString>(saveFolder));
     QApplication::setWindowIcon(QIcon(folder.path("\\vantrell.png")));
     game::prepareSaveFolders(folder);
 

@@ -10,8 +10,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSet>
+#include <QThread>
 
 #include <cstdio>
+#include <condition_variable>
+#include <future>
+#include <mutex>
 
 namespace ui {
 
@@ -34,27 +38,117 @@ QString sharpPath(const QString& path) {
                        : path + QStringLiteral("@2x");
 }
 
+struct Kept {
+    QDateTime modified;
+    qint64 size;
+    QImage image;
+};
+
 // The last reading of each picture file, kept while the file stays as it was: a reset sets the
 // same dozen pictures again, and decoding them anew each time would cost the click its frame.
-QImage readPicture(const QString& path) {
-    struct Kept {
-        QDateTime modified;
-        qint64 size;
-        QImage image;
-    };
-    static QHash<QString, Kept> kept;
-    const QFileInfo file(path);
-    const QDateTime modified = file.lastModified();
-    const auto found = kept.constFind(path);
-    if (found != kept.cend() && found->modified == modified && found->size == file.size())
-        return found->image;
-    QImage image(path);
-    if (image.isNull()) {
-        kept.remove(path);
-    } else {
-        kept.insert(path, Kept{modified, file.size(), image});
+// Pictures read ahead are shared out between a thread of their own and whichever thread asks
+// for one: each is read once, by whoever comes to it first, and waited for while being read.
+class PictureStore {
+public:
+    static PictureStore& instance() {
+        static PictureStore store;
+        return store;
     }
-    return image;
+
+    void readAhead(const QStringList& paths) {
+        finishReadingAhead();
+        {
+            const std::lock_guard lock(mutex_);
+            // The helper reads the first picture, which is asked for first, then works from the
+            // last towards the asker, who goes on from the second: they meet in the middle.
+            for (qsizetype k = paths.size() - 1; k >= 0; --k) {
+                if (reading_.contains(paths[k])) continue;
+                reading_.insert(paths[k], Queued);
+                k == 0 ? order_.prepend(paths[k]) : order_.append(paths[k]);
+            }
+        }
+        helper_ = std::async(std::launch::async, [this] {
+            while (readNextQueued()) {
+            }
+        });
+    }
+
+    QImage read(const QString& path) {
+        std::unique_lock lock(mutex_);
+        const auto ahead = reading_.find(path);
+        if (ahead != reading_.end() && *ahead == Queued) {
+            *ahead = Reading;
+            lock.unlock();
+            readTaken(path);
+        } else {
+            readingDone_.wait(lock, [&] { return !reading_.contains(path); });
+            lock.unlock();
+        }
+        return decode(path);
+    }
+
+    ~PictureStore() { finishReadingAhead(); }
+
+private:
+    enum State { Queued, Reading };
+
+    bool readNextQueued() {
+        QString path;
+        {
+            const std::lock_guard lock(mutex_);
+            while (!order_.isEmpty() && path.isEmpty()) {
+                const QString next = order_.takeFirst();
+                const auto state = reading_.find(next);
+                if (state != reading_.end() && *state == Queued) *state = Reading, path = next;
+            }
+        }
+        if (path.isEmpty()) return false;
+        readTaken(path);
+        return true;
+    }
+
+    // Reads a picture this thread has marked as being read, and tells whoever waits for it.
+    void readTaken(const QString& path) {
+        decode(path);
+        const std::lock_guard lock(mutex_);
+        reading_.remove(path);
+        readingDone_.notify_all();
+    }
+
+    void finishReadingAhead() {
+        if (helper_.valid()) helper_.get();
+    }
+
+    QImage decode(const QString& path) {
+        const QFileInfo file(path);
+        const QDateTime modified = file.lastModified();
+        {
+            const std::lock_guard lock(mutex_);
+            const auto found = kept_.constFind(path);
+            if (found != kept_.cend() && found->modified == modified &&
+                found->size == file.size())
+                return found->image;
+        }
+        QImage image(path);
+        const std::lock_guard lock(mutex_);
+        if (image.isNull()) {
+            kept_.remove(path);
+        } else {
+            kept_.insert(path, Kept{modified, file.size(), image});
+        }
+        return image;
+    }
+
+    std::mutex mutex_;
+    std::condition_variable readingDone_;
+    QHash<QString, Kept> kept_;
+    QHash<QString, State> reading_;
+    QStringList order_; // the helper's turn
+    std::future<void> helper_;
+};
+
+QImage readPicture(const QString& path) {
+    return PictureStore::instance().read(path);
 }
 
 bool isEnterKey(const QKeyEvent* key) {
@@ -63,6 +157,12 @@ bool isEnterKey(const QKeyEvent* key) {
 }
 
 } // namespace
+
+void readPicturesAhead(const QStringList& paths) {
+    // The calling thread is the program's main one, also where nothing of Qt has run before.
+    QThread::currentThread();
+    PictureStore::instance().readAhead(paths);
+}
 
 bool PictureSource::load(const QString& path, qreal ratio) {
     path_ = path;

@@ -3,9 +3,17 @@
 #include <QAbstractButton>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 namespace ui {
+
+// Starts reading pictures on a thread of their own while the program sets up its window. A
+// control that asks for one finds it read, waits while it is being read, or reads it itself,
+// the helper going on with another. The 1x files: a high-density screen reads its sharper
+// copies when it asks. May be called before the application object exists, but not while one
+// is being destroyed.
+void readPicturesAhead(const QStringList& paths);
 
 // A picture read from its GIF file when set, unless read before and unchanged since. Where the
 // screen gives the control a size the picture is drawn into it; else the control takes its size.

@@ -40,6 +40,25 @@ private slots:
         QCOMPARE(screen.pixelColor(0, 0), seen);
         QCOMPARE(screen.pixelColor(screen.width() - 1, screen.height() - 1), seen);
     }
+
+    // Pictures read ahead on a thread of their own are the ones shown, whichever thread comes
+    // to each first.
+    void picturesReadAhead() {
+        QTemporaryDir dir;
+        QStringList paths;
+        for (int k = 0; k < 8; ++k) {
+            QImage image(10 + k, 10, QImage::Format_RGB32);
+            image.fill(QColor(30 * k, 0, 0));
+            paths << dir.filePath(QStringLiteral("P%1.png").arg(k));
+            QVERIFY(image.save(paths.last()));
+        }
+        ui::readPicturesAhead(paths);
+        for (int k : {7, 0, 3, 1, 2, 4, 6, 5}) {
+            ui::PictureSource picture;
+            QVERIFY(picture.load(paths[k]));
+            QCOMPARE(picture.naturalSize(), QSize(10 + k, 10));
+        }
+    }
 };
 
 QTEST_MAIN(HidpiTest)
