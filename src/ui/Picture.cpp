@@ -321,11 +321,17 @@ void ImageButton::paintEvent(QPaintEvent*) {
     if (!isEnabled()) painter.fillRect(rect(), QColor(40, 40, 40, 110));
     if (hasFocus()) {
         // Gold on a dark edge, so the ring reads on the felt, the wood and the night sky alike.
+        // The small crosses get a finer ring, so that their cross still shows through.
+        const qreal gold = qMin(width(), height()) < 30 ? 1.5 : 3;
+        const QRectF ring = QRectF(rect()).adjusted(gold - 0.5, gold - 0.5, 0.5 - gold, 0.5 - gold);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 236, 170, 36));
+        painter.drawRoundedRect(ring, gold + 2, gold + 2);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(QColor(20, 12, 8), 4));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 4, 4);
-        painter.setPen(QPen(QColor(255, 210, 90), 2));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 4, 4);
+        painter.setPen(QPen(QColor(20, 12, 8), gold + 2));
+        painter.drawRoundedRect(ring, gold + 2, gold + 2);
+        painter.setPen(QPen(QColor(255, 214, 80), gold));
+        painter.drawRoundedRect(ring, gold + 2, gold + 2);
     }
 }
 
