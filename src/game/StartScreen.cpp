@@ -78,13 +78,14 @@ bool StartScreen::load() {
     for (ui::Image* card : {picSpades, picHearts, picClovers, picDiamonds})
         card->setFixedPictureSize(75, 100);
     const QStringList shown = pictures(context_.folder);
-    setBackground(shown[0]);
     int next = 1;
     for (ui::Image* picture : {picSpades, picHearts, picClovers, picDiamonds})
         picture->setPicture(shown[next++]);
     picLogo->setPicture(shown[next++], QStringLiteral("Vantrell"));
     for (ui::ImageButton* button : {picStart, picContinue, picQuit, picInstruct})
         button->setPicture(shown[next++]);
+    // The background last: at the start it is the one being read ahead meanwhile.
+    setBackground(shown[0]);
     return true;
 }
 
