@@ -14,14 +14,16 @@ std::function<void(QWidget*)>& listener() {
     return heard;
 }
 
-// A picture of the game: a card, the deck, a result. Without a spoken name it is decoration or
-// an empty slot, and left out.
-class PictureAccessible : public QAccessibleWidget {
+// A game widget read by one name of its own: a picture (a card, the deck, a result) by what it
+// shows, a caption by its whole text, also where it is shown cut. Without a name it is
+// decoration, an empty card slot or one of the table's bare strips, and left out.
+template <typename Widget, QString (*spoken)(const Widget*), QAccessible::Role kRole>
+class NamedAccessible : public QAccessibleWidget {
 public:
-    explicit PictureAccessible(Image* picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
+    explicit NamedAccessible(Widget* widget) : QAccessibleWidget(widget, kRole) {}
 
     QString text(QAccessible::Text kind) const override {
-        if (kind == QAccessible::Name) return static_cast<Image*>(widget())->spokenName();
+        if (kind == QAccessible::Name) return spoken(static_cast<Widget*>(widget()));
         return QAccessibleWidget::text(kind);
     }
 
@@ -32,23 +34,11 @@ public:
     }
 };
 
-// A caption reads as its whole text, also where it is shown cut; an empty one, such as the
-// table's bare strips, is left out.
-class CaptionAccessible : public QAccessibleWidget {
-public:
-    explicit CaptionAccessible(Label* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+QString pictureName(const Image* picture) { return picture->spokenName(); }
+QString captionText(const Label* label) { return label->caption(); }
 
-    QString text(QAccessible::Text kind) const override {
-        if (kind == QAccessible::Name) return static_cast<Label*>(widget())->caption();
-        return QAccessibleWidget::text(kind);
-    }
-
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        if (text(QAccessible::Name).isEmpty()) state.invisible = true;
-        return state;
-    }
-};
+using PictureAccessible = NamedAccessible<Image, pictureName, QAccessible::Graphic>;
+using CaptionAccessible = NamedAccessible<Label, captionText, QAccessible::StaticText>;
 
 QAccessibleInterface* gameControls(const QString& className, QObject* object) {
     if (className == QLatin1String("ui::Image"))
