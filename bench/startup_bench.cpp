@@ -41,11 +41,11 @@ public:
 };
 
 int runGame(int argc, char* argv[]) {
-    // As the game's own start does: the menu's pictures are read while the window system is set
-    // up.
+    // As the game's own start does: the menu's pictures are read on a second thread while the
+    // window is built.
+    QApplication application(argc, argv);
     const game::ProgramFolder folder(QStringLiteral(VANTRELL_PROGRAM_DIR));
     game::StartScreen::readAhead(folder);
-    QApplication application(argc, argv);
     game::prepareSaveFolders(folder);
     engine::ClockRandom random;
     ui::WindowDialogs dialogs([] { return nullptr; });

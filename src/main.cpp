@@ -63,16 +63,15 @@ int main(int argc, char* argv[]) {
     if (const int* status = std::get_if<int>(&folders)) return *status;
     const game::ProgramFolder folder(std::get<Folders>(folders).program,
                                      std::get<Folders>(folders).saves);
-    // The menu's pictures are read while the window system is set up.
-    game::StartScreen::readAhead(folder);
 
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrell.Vantrell"));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     // The game ends when its screens say so, not when a window happens to close.
     QApplication::setQuitOnLastWindowClosed(false);
-
     QApplication::setWindowIcon(QIcon(folder.path("\\vantrell.png")));
+    // The menu's pictures are read on a second thread while this one builds the window.
+    game::StartScreen::readAhead(folder);
     game::prepareSaveFolders(folder);
 
     engine::ClockRandom random;

@@ -5,7 +5,8 @@
 #include "engine/OneBased.h"
 #include "game/Context.h"
 #include "ui/Label.h"
-#include "ui/Picture.h"
+#include "ui/Image.h"
+#include "ui/ImageButton.h"
 #include "ui/Screen.h"
 
 namespace casino {

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "game/Context.h"
-#include "ui/Picture.h"
+#include "ui/Image.h"
+#include "ui/ImageButton.h"
 #include "ui/Screen.h"
 
 namespace game {

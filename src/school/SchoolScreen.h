@@ -2,7 +2,8 @@
 
 #include "game/Context.h"
 #include "ui/Label.h"
-#include "ui/Picture.h"
+#include "ui/Image.h"
+#include "ui/ImageButton.h"
 #include "ui/Screen.h"
 
 #include <QString>

@@ -4,7 +4,8 @@
 #include "engine/OneBased.h"
 #include "game/Context.h"
 #include "ui/Label.h"
-#include "ui/Picture.h"
+#include "ui/Image.h"
+#include "ui/ImageButton.h"
 #include "ui/Screen.h"
 
 #include <cstdint>

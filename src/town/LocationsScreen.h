@@ -3,7 +3,8 @@
 #include "game/Context.h"
 #include "ui/ChoiceList.h"
 #include "ui/Label.h"
-#include "ui/Picture.h"
+#include "ui/Image.h"
+#include "ui/ImageButton.h"
 #include "ui/Screen.h"
 
 namespace town {

@@ -1,7 +1,7 @@
 #include "ui/Accessibility.h"
 
 #include "ui/Label.h"
-#include "ui/Picture.h"
+#include "ui/Image.h"
 
 #include <QAccessibleWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Picture.h"
+#include "ui/PictureStore.h"
 #include "ui/ScreenId.h"
 
 #include <QWidget>

@@ -1,0 +1,201 @@
+#include "ui/PictureStore.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QHash>
+#include <QImageReader>
+#include <QPainter>
+#include <QSet>
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+#include <optional>
+#include <sys/stat.h>
+#include <thread>
+
+namespace ui {
+
+namespace {
+
+// A missing picture is reported once on the console; the game goes on with a blank control.
+void warnMissing(const QString& path) {
+    static QSet<QString> told;
+    if (told.contains(path)) return;
+    told.insert(path);
+    std::fprintf(stderr, "Vantrell: the picture %s could not be read\n", qPrintable(path));
+}
+
+// "Graphics/Back.GIF" -> "Graphics/Back@2x.GIF": the name under which Qt's image reader
+// gives the picture a device pixel ratio of 2.
+QString sharpPath(const QString& path) {
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot > slash ? path.left(dot) + QStringLiteral("@2x") + path.mid(dot)
+                       : path + QStringLiteral("@2x");
+}
+
+// What tells one version of a file from the next: a file replaced under the same name has
+// another inode or change time, even when it has the same size and was written within the
+// same second. Times in nanoseconds.
+struct FileStamp {
+    qint64 device, inode, size, modified, changed;
+    bool operator==(const FileStamp&) const = default;
+};
+
+std::optional<FileStamp> stampOf(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return std::nullopt;
+    auto nanoseconds = [](const timespec& time) {
+        return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
+    };
+    return FileStamp{qint64(info.st_dev), qint64(info.st_ino), qint64(info.st_size),
+                     nanoseconds(info.st_mtim), nanoseconds(info.st_ctim)};
+}
+
+struct Kept {
+    FileStamp stamp;
+    QImage image;
+};
+
+// The last reading of each picture file, kept while the file stays as it was: a reset sets the
+// same dozen pictures again, and decoding them anew each time would cost the click its frame.
+// Pictures read ahead are read in their order by a thread of their own while the main thread
+// builds the window. Until that thread is done the main one decodes nothing itself: it waits
+// for a picture on the list, and for the whole list before any other, so the two never use
+// Qt's image readers at the same time.
+class PictureStore {
+  public:
+    static PictureStore& instance() {
+        static PictureStore store;
+        return store;
+    }
+
+    void readAhead(const QStringList& paths) {
+        finishReadingAhead();
+        if (paths.isEmpty()) return;
+        // Qt finds and loads its GIF reader here, on the main thread, where its plugins belong.
+        QImageReader(paths.first()).canRead();
+        {
+            const std::lock_guard lock(mutex_);
+            ahead_ = paths;
+        }
+        helper_ = std::thread([this, paths] {
+            for (const QString& path : paths) {
+                decode(path);
+                const std::lock_guard lock(mutex_);
+                ahead_.removeOne(path);
+                readingDone_.notify_all();
+            }
+        });
+    }
+
+    QImage read(const QString& path) {
+        {
+            std::unique_lock lock(mutex_);
+            const bool listed = ahead_.contains(path);
+            readingDone_.wait(lock,
+                              [&] { return listed ? !ahead_.contains(path) : ahead_.isEmpty(); });
+        }
+        return decode(path);
+    }
+
+    void finishReadingAhead() {
+        if (helper_.joinable()) helper_.join();
+    }
+
+    ~PictureStore() { finishReadingAhead(); }
+
+  private:
+    QImage decode(const QString& path) {
+        const std::optional<FileStamp> stamp = stampOf(path);
+        {
+            const std::lock_guard lock(mutex_);
+            const auto found = kept_.constFind(path);
+            if (found != kept_.cend() && stamp && found->stamp == *stamp) return found->image;
+        }
+        QImage image(path);
+        const std::lock_guard lock(mutex_);
+        if (image.isNull() || !stamp) {
+            kept_.remove(path);
+        } else {
+            kept_.insert(path, Kept{*stamp, image});
+        }
+        return image;
+    }
+
+    std::mutex mutex_;
+    std::condition_variable readingDone_;
+    QHash<QString, Kept> kept_;
+    QStringList ahead_; // still to be read by the helper, in its order
+    std::thread helper_;
+};
+
+QImage readPicture(const QString& path) {
+    return PictureStore::instance().read(path);
+}
+
+// A sharp copy older than its picture by more than a moment was drawn before the picture was
+// replaced, and shows the old one. (Copying a program folder may reorder the two a little.)
+bool sharpCopyIsCurrent(const QString& sharp, const QString& path) {
+    const auto sharpStamp = stampOf(sharp), stamp = stampOf(path);
+    constexpr qint64 Moment = 1000000000;
+    return sharpStamp && (!stamp || sharpStamp->modified + Moment >= stamp->modified);
+}
+
+} // namespace
+
+void readPicturesAhead(const QStringList& paths) {
+    PictureStore& store = PictureStore::instance();
+    store.readAhead(paths);
+    // The helper is done before the window system goes away, should the player quit at once.
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                     [&store] { store.finishReadingAhead(); });
+}
+
+bool PictureSource::load(const QString& path, qreal ratio) {
+    path_ = path;
+    image_ = QImage();
+    sharpTried_ = false;
+    if (ratio > 1.0 && loadSharp()) return true;
+    image_ = readPicture(path);
+    if (image_.isNull()) {
+        warnMissing(path);
+        return false;
+    }
+    return true;
+}
+
+bool PictureSource::loadSharp() {
+    sharpTried_ = true;
+    const QString sharpFile = sharpPath(path_);
+    if (!sharpCopyIsCurrent(sharpFile, path_)) return false;
+    const QImage sharp = readPicture(sharpFile);
+    if (sharp.isNull()) return false;
+    image_ = sharp;
+    image_.setDevicePixelRatio(2.0); // already so, by the file's name
+    return true;
+}
+
+void PictureSource::clear() {
+    path_.clear();
+    image_ = QImage();
+    sharpTried_ = false;
+}
+
+void PictureSource::paint(QPainter& painter, const QRect& target) {
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (ratio > image_.devicePixelRatio() && !sharpTried_ && !path_.isEmpty()) loadSharp();
+    if (image_.isNull()) return;
+    if (naturalSize() == target.size() && qFuzzyCompare(ratio, image_.devicePixelRatio())) {
+        painter.drawImage(target.topLeft(), image_);
+        return;
+    }
+    // Scale once at the device's pixel density so a high-density screen gets the sharpest
+    // result the picture allows.
+    QImage scaled =
+        image_.scaled(target.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    painter.drawImage(target.topLeft(), scaled);
+}
+
+} // namespace ui

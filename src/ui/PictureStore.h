@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QPainter;
+
+namespace ui {
+
+// Starts reading pictures on a second thread while the main one builds the window. A control
+// that asks for one finds it read, waits while it is being read, or reads it itself, the helper
+// going on with another. The 1x files: a high-density screen reads its sharper copies when it
+// asks. Call once the application object exists.
+void readPicturesAhead(const QStringList& paths);
+
+// A picture read from its GIF file when set, unless read before and unchanged since. Where the
+// screen gives the control a size the picture is drawn into it; else the control takes its size.
+// On a high-density screen (device pixel ratio above 1) the picture drawn at twice the size,
+// "Name@2x.GIF" beside "Name.GIF", is read instead, unless it is older than its picture (the
+// picture has been replaced since); without it the 1x picture is enlarged.
+class PictureSource {
+  public:
+    // Returns false when the file cannot be read; the picture is then blank. The ratio is that
+    // of the screen the picture is meant for: the 2x file is read only when it is above 1.
+    bool load(const QString& path, qreal ratio = 1.0);
+    void clear();
+    const QString& path() const { return path_; }
+    bool isNull() const { return image_.isNull(); }
+    // In device-independent pixels, whichever file was read.
+    QSize naturalSize() const { return image_.deviceIndependentSize().toSize(); }
+    // Reads the 2x picture first if the painter's device is denser than the picture read so far.
+    void paint(QPainter& painter, const QRect& target);
+
+  private:
+    bool loadSharp();
+
+    QString path_;
+    QImage image_;
+    bool sharpTried_ = false;
+};
+
+} // namespace ui
