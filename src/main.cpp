@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Game.h"
 #include "engine/Random.h"
 #include "game/SaveFolders.h"
@@ -5,53 +6,39 @@
 #include "ui/Dialogs.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QStandardPaths>
 #include <QTextStream>
 
-#include <variant>
+#include <unistd.h>
+
+#include <vector>
 
 namespace {
 
-struct Folders {
-    QString program;
-    QString saves;
-};
-
 // Reads the command line on the console, before any window exists, so that --help, --version
-// and a bad --saves answer without a display. Returns the folders, or an exit status.
-std::variant<Folders, int> foldersFromCommandLine(int& argc, char* argv[]) {
-    QCoreApplication console(argc, argv);
-    const QString programRoot = QCoreApplication::applicationDirPath();
-    const QString standard = game::defaultSaveFolder(
-        programRoot, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+// and a bad --saves answer without a display.
+app::Launch launchFromCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int k = 0; k < argc; ++k)
+        arguments << QString::fromLocal8Bit(argv[k]);
+    const QCoreApplication console(argc, argv);
+    return app::readCommandLine(arguments, QCoreApplication::applicationDirPath(),
+                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Vantrell: blackjack in a small town.\n\nThis copy keeps its saves in %1\n"
-                       "(%2). --saves chooses another folder.")
-            .arg(standard, standard == game::ProgramFolder(programRoot).saveFolder()
-                               ? QStringLiteral("beside the program: a portable copy")
-                               : QStringLiteral("the player's own data folder: an installed copy")));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption saves(QStringLiteral("saves"),
-                                   QStringLiteral("Keep the saves in <folder>, created and given "
-                                                  "three empty slots if need be."),
-                                   QStringLiteral("folder"));
-    parser.addOption(saves);
-    parser.process(console); // --help, --version and unknown options end here
-
-    const QString folder = parser.isSet(saves) ? parser.value(saves) : standard;
-    const QString problem = game::openSaveFolder(programRoot, folder);
-    if (!problem.isEmpty()) {
-        QTextStream(stderr) << "vantrell: " << problem << '\n';
-        return 1;
-    }
-    return Folders{programRoot, QDir(folder).absolutePath()};
+// A player who started the game from the desktop's menu sees no console: the trouble is shown in
+// a box as well, where a window system is there to show it.
+void showTroubleOutsideATerminal(const QString& text, char* program) {
+    if (text.isEmpty() || isatty(STDERR_FILENO)) return;
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    int argc = 1;
+    char* argv[] = {program, nullptr};
+    const QApplication application(argc, argv);
+    ui::WindowDialogs([] { return nullptr; }).message(text);
 }
 
 } // namespace
@@ -59,12 +46,20 @@ std::variant<Folders, int> foldersFromCommandLine(int& argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Vantrell"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTRELL_VERSION));
-    const auto folders = foldersFromCommandLine(argc, argv);
-    if (const int* status = std::get_if<int>(&folders)) return *status;
-    const game::ProgramFolder folder(std::get<Folders>(folders).program,
-                                     std::get<Folders>(folders).saves);
+    app::Launch launch = launchFromCommandLine(argc, argv);
+    if (launch.exitStatus) {
+        QTextStream(*launch.exitStatus == 0 ? stdout : stderr) << launch.console;
+        showTroubleOutsideATerminal(launch.box, argv[0]);
+        return *launch.exitStatus;
+    }
 
-    QApplication application(argc, argv);
+    std::vector<char*> qtArgv;
+    for (QByteArray& argument : launch.windowSystemArguments)
+        qtArgv.push_back(argument.data());
+    int qtArgc = int(qtArgv.size());
+    qtArgv.push_back(nullptr);
+    QApplication application(qtArgc, qtArgv.data());
+    const game::ProgramFolder folder(QCoreApplication::applicationDirPath(), launch.saveFolder);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrell.Vantrell"));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     // The game ends when its screens say so, not when a window happens to close.

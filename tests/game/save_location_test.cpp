@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "game/SaveFolders.h"
 
 #include <QProcess>
@@ -39,6 +40,58 @@ class SaveLocationTest : public QObject {
         for (const char* name : {"Slot1/Name.txt", "Slot2/Bank.txt", "TempFiles/CurrentSlot.txt"})
             QCOMPARE(bytes(saves + name), bytes(delivered + name));
         QCOMPARE(bytes(saves + "Slot2/Money.txt"), "750\r\n");
+    }
+
+    // What the command line asks for: Qt's own options are handed on to Qt in the form it reads,
+    // the game's answered without a window. Status -1: the game starts.
+    void commandLines_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QString>("forQt");
+        auto row = [](const char* name, QStringList arguments, int status, const char* said,
+                      const char* forQt = "") {
+            QTest::newRow(name) << arguments << status << QString(said) << QString(forQt);
+        };
+        row("none", {}, -1, "", "vantrell");
+        row("Qt's options", {"-platform", "offscreen", "-style", "fusion", "-reverse"}, -1, "",
+            "vantrell -platform offscreen -reverse -style fusion");
+        row("Qt's options with = and --", {"--platform=offscreen", "-style=fusion", "--title", "T"},
+            -1, "", "vantrell -platform offscreen -title T -style fusion");
+        row("a folder of one's own", {"--saves", "@/mine"}, -1, "", "vantrell");
+        row("help", {"-h"}, 0, "--saves <folder>");
+        row("help with Qt's options", {"--help-all"}, 0, "--platform <platformName[:options]>");
+        row("version", {"--version", "-platform", "offscreen"}, 0, "Vantrell 1.0\n");
+        row("a mistyped option", {"--save", "@/x"}, 1, "vantrell: Unknown option 'save'.");
+        row("a short option run together", {"-plat"}, 1, "Unknown option 'plat'.");
+        row("no folder named", {"--saves"}, 1, "Missing value after '--saves'.");
+        row("a folder that cannot be made", {"--saves", "@/file/saves"}, 1,
+            "vantrell: cannot create the save folder @/file/saves\n");
+    }
+    void commandLines() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        QFETCH(QString, forQt);
+        const QTemporaryDir dir;
+        QFile file(dir.path() + "/file");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCoreApplication::setApplicationName("Vantrell");
+        QCoreApplication::setApplicationVersion("1.0");
+        for (QString& argument : arguments)
+            argument.replace('@', dir.path());
+        const app::Launch launch =
+            app::readCommandLine(QStringList{"vantrell"} + arguments, dir.path(), dir.path());
+        QCOMPARE(launch.exitStatus.value_or(-1), status);
+        QVERIFY2(launch.console.contains(said.replace('@', dir.path())), qPrintable(launch.console));
+        QCOMPARE(QString(launch.windowSystemArguments.join(' ')), forQt);
+        // Started from the desktop's menu, the player sees the trouble and what to do about it.
+        QCOMPARE(launch.box.contains(dir.path() + "/file/saves") &&
+                     launch.box.contains("--saves"),
+                 said.contains("cannot"));
+        if (status == -1)
+            QCOMPARE(launch.saveFolder,
+                     dir.path() + (arguments.contains("--saves") ? "/mine" : "/Files"));
     }
 
     void savesFolderThatCannotBeMadeStopsTheProgramBeforeItWritesAnything() {
