@@ -216,12 +216,14 @@ void CasinoTable::hitClicked() {
     if (state_ != State::PlayersTurn || busy_) return;
     const QScopedValueRollback guard(busy_, true);
     playerHit(false);
+    paintThenSave();
 }
 
 void CasinoTable::standClicked() {
     if (state_ != State::PlayersTurn || busy_) return;
     const QScopedValueRollback guard(busy_, true);
     playerStand();
+    paintThenSave();
 }
 
 void CasinoTable::doubleDown() {
@@ -232,6 +234,7 @@ void CasinoTable::doubleDown() {
     playerHit(true);
     // The stand runs whatever the hit did, a bust or a sixth card included.
     playerStand();
+    paintThenSave();
 }
 
 void CasinoTable::endHand(const engine::TablePicture& result) {
@@ -256,14 +259,14 @@ void CasinoTable::playerHit(bool insideDoubleDown) {
     if (report.bust) {
         // The stake taken at the deal is simply not returned.
         endHand(engine::BustedResult);
-        paintThenSave();
+        saveDue_ = true;
     } else if (report.sixthCard) {
         endHand(engine::WinResult);
         // Six cards without a bust win and pay as a win. Inside a double down the stand that
         // follows settles the stake instead, so it is paid exactly once.
         if (!insideDoubleDown) {
             purse_.settle(engine::Outcome::Win);
-            paintThenSave();
+            saveDue_ = true;
         }
     }
 }
@@ -301,12 +304,15 @@ void CasinoTable::playerStand() {
     cmdStand->hide();
     cmdReset->show();
     state_ = State::HandOver;
-    paintThenSave();
+    saveDue_ = true;
 }
 
 void CasinoTable::paintThenSave() {
-    // The two synced file writes take longer than a frame: the player sees the hand's end first,
-    // and the save is still over before the next click is handled.
+    if (!saveDue_) return;
+    saveDue_ = false;
+    // The two synced file writes take longer than a frame: the player sees the end of the hand
+    // first, all of the click's steps at once, and the save is still over before the next click
+    // is handled.
     repaint();
     SaveMoney();
 }

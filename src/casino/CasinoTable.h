@@ -59,6 +59,7 @@ class CasinoTable : public ui::Screen {
     void hitClicked();
     void standClicked();
     void doubleDown();
+    // Ends a click that ended the hand: the table shown as the click left it, then saved.
     void paintThenSave();
     void reset();
     void leave();
@@ -83,6 +84,9 @@ class CasinoTable : public ui::Screen {
     QString BetText;
     bool BetValid = false;
     State state_ = State::Betting;
+    // The hand has ended within the click being handled: its cash is saved once the click's
+    // last step is on screen.
+    bool saveDue_ = false;
     // A handler with a modal box open must not be entered again by a click queued behind it.
     bool busy_ = false;
 };

@@ -5,6 +5,32 @@
 using namespace casino;
 using ui::ScreenId;
 
+// What the table looked like each time it was painted, with the cash saved at that moment.
+class Frames : public QObject {
+  public:
+    Frames(const TestGame& t, CasinoTable* table) : t_(t), table_(table) {
+        // Nothing is painted before the window system has put the window on screen.
+        QVERIFY(QTest::qWaitForWindowExposed(table->window()));
+        before = now();
+        table->installEventFilter(this);
+    }
+    QString now() const {
+        return shownPicture(t_, table_->picStatus) + ' ' + shownPicture(t_, table_->DCard(1)) +
+               ' ' + shownControls(table_);
+    }
+    QString before;
+    QStringList painted; // with the cash saved then; the table as it was before the click left out
+
+  private:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && now() != before)
+            painted << now() + " $" + t_.bytes(game::CurrentMoneyFile).trimmed();
+        return false;
+    }
+    const TestGame& t_;
+    CasinoTable* table_;
+};
+
 class TableTest : public QObject {
     Q_OBJECT
   private slots:
@@ -118,10 +144,16 @@ class TableTest : public QObject {
         TestGame t;
         auto* table = sitDown(t, money, 2);
         dealCards(t, table, QString::number(stake), cards);
-        for (QChar move : moves)
-            TestGame::click(move == 'H'   ? table->cmdHit
-                            : move == 'S' ? table->cmdStand
-                                          : table->cmdDD);
+        std::optional<Frames> frames;
+        for (qsizetype k = 0; k < moves.size(); ++k) {
+            if (k == moves.size() - 1) frames.emplace(t, table);
+            TestGame::click(moves[k] == 'H'   ? table->cmdHit
+                            : moves[k] == 'S' ? table->cmdStand
+                                              : table->cmdDD);
+        }
+        // The click that ends the hand shows all its steps at once, in one frame, then saves. (The
+        // button pressed and released is painted first, over the table as it was.)
+        QCOMPARE(frames->painted, QStringList{frames->now() + " $" + QString::number(money)});
 
         QCOMPARE(shownPicture(t, table->picStatus), "\\Graphics\\" + picture + ".GIF");
         QCOMPARE(shownControls(table), "cmdReset picStatus 12 cards");
