@@ -68,7 +68,10 @@ void ImageButton::hideEvent(QHideEvent* event) {
 
 void ImageButton::focusInEvent(QFocusEvent* event) {
     QAbstractButton::focusInEvent(event);
-    emit focusEntered();
+    // Only the player's own Tab counts: the window system hands the keyboard around too, as a
+    // new screen comes to the front.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        emit focusEntered();
 }
 
 QSize ImageButton::sizeHint() const {

@@ -25,6 +25,7 @@ class ImageButton : public QAbstractButton {
 
   signals:
     void pointerMoved();
+    // The player moved the keyboard here with Tab (or Shift+Tab).
     void focusEntered();
 
   protected:

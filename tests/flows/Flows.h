@@ -5,6 +5,7 @@
 #include "CasinoHelpers.h"
 #include "SchoolHelpers.h"
 #include "bank/BankScreen.h"
+#include "school/SchoolScreen.h"
 #include "game/SlotScreen.h"
 #include "game/StartScreen.h"
 #include "town/HomeScreen.h"
