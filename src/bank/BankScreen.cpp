@@ -2,6 +2,7 @@
 
 #include "game/Records.h"
 #include "game/Report.h"
+#include "ui/Accessibility.h"
 #include "ui/ScreenModel.h"
 
 #include <QFont>
@@ -140,6 +141,7 @@ void BankScreen::ValidateAmount() {
     if (!AmountValid) {
         tmrStatus->stop();
         lblStatus->setCaption(statusMessage(Direction::Deposit, Verdict::InvalidInput));
+        ui::announce(this, lblStatus->caption() + QLatin1Char('.'));
         tmrWait->start();
     }
 }
@@ -162,6 +164,9 @@ void BankScreen::order(Direction direction) {
         tmrStatus->stop();
         lblStatus->setCaption(statusMessage(direction, result.verdict));
     }
+    // The answer is said once; the dots that follow a transfer are not.
+    ui::announce(this, result.verdict == Verdict::Moved ? pendingText(direction) + QLatin1Char('.')
+                                                        : lblStatus->caption());
     tmrWait->start();
 }
 
@@ -185,8 +190,17 @@ void BankScreen::redrawStatus() {
     }
 }
 
+QString BankScreen::spokenFigures() const {
+    return QStringLiteral("Money: $%1. Bank Account: $%2.").arg(Money).arg(BankBalance);
+}
+
+QString BankScreen::spokenOnArrival() const {
+    return QStringLiteral("Name: ") + PlayerName + QStringLiteral(". ") + spokenFigures();
+}
+
 void BankScreen::endWait() {
     RefreshAccount();
+    ui::announce(this, spokenFigures());
     tmrWait->stop();
     pending = Pending::Idle;
     tmrStatus->start();

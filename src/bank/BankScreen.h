@@ -59,8 +59,11 @@ class BankScreen : public ui::Screen {
 
   protected:
     QWidget* startingFocus() const override;
+    QString spokenOnArrival() const override;
 
   private:
+    // The cash and the balance as a screen reader says them.
+    QString spokenFigures() const;
     void order(Direction direction);
     void advanceDots();
     void redrawStatus();

@@ -1,8 +1,10 @@
 #include "casino/CasinoTable.h"
 
 #include "engine/Hand.h"
+#include "engine/Spoken.h"
 #include "game/Records.h"
 #include "game/Report.h"
+#include "ui/Accessibility.h"
 #include "ui/Dialogs.h"
 #include "ui/ScreenModel.h"
 
@@ -210,20 +212,22 @@ void CasinoTable::deal() {
     DCard(1)->setPicture(picture(engine::BackPicture), QString::fromLatin1(engine::FaceDownName));
     showCard(DCard(2), hand_.DealerSuits(2), hand_.DealerRanks(2));
     state_ = State::PlayersTurn;
+    ui::announce(this, QString::fromStdString(engine::SpokenDeal(hand_)) +
+                           QStringLiteral(" Bet $%1, cash $%2.").arg(purse_.Bet).arg(purse_.Money));
 }
 
 void CasinoTable::hitClicked() {
     if (state_ != State::PlayersTurn || busy_) return;
     const QScopedValueRollback guard(busy_, true);
     playerHit(false);
-    paintThenSave();
+    finishClick();
 }
 
 void CasinoTable::standClicked() {
     if (state_ != State::PlayersTurn || busy_) return;
     const QScopedValueRollback guard(busy_, true);
     playerStand();
-    paintThenSave();
+    finishClick();
 }
 
 void CasinoTable::doubleDown() {
@@ -231,10 +235,13 @@ void CasinoTable::doubleDown() {
     const QScopedValueRollback guard(busy_, true);
     purse_.doubleDown();
     showLabels();
+    ui::announce(this, QStringLiteral("You double down: bet $%1, cash $%2.")
+                           .arg(purse_.Bet)
+                           .arg(purse_.Money));
     playerHit(true);
     // The stand runs whatever the hit did, a bust or a sixth card included.
     playerStand();
-    paintThenSave();
+    finishClick();
 }
 
 void CasinoTable::endHand(const engine::TablePicture& result) {
@@ -255,6 +262,7 @@ void CasinoTable::playerHit(bool insideDoubleDown) {
     const engine::HitReport report = engine::PlayerHit(hand_);
     if (report.slot == 0) return;
     showCard(PCard(report.slot), hand_.PlayerSuits(report.slot), hand_.PlayerRanks(report.slot));
+    ui::announce(this, QString::fromStdString(engine::SpokenHit(hand_, report)));
 
     if (report.bust) {
         // The stake taken at the deal is simply not returned.
@@ -282,6 +290,7 @@ void CasinoTable::playerStand() {
         showCard(DCard(slot), hand_.DealerSuits(slot), hand_.DealerRanks(slot));
     // The hole card is turned up only once the dealer has finished drawing.
     showCard(DCard(1), hand_.DealerSuits(1), hand_.DealerRanks(1));
+    ui::announce(this, QString::fromStdString(engine::SpokenStand(hand_, report)));
 
     picStatus->show();
     switch (report.outcome) {
@@ -307,12 +316,13 @@ void CasinoTable::playerStand() {
     saveDue_ = true;
 }
 
-void CasinoTable::paintThenSave() {
+void CasinoTable::finishClick() {
     if (!saveDue_) return;
     saveDue_ = false;
-    // The two synced file writes take longer than a frame: the player sees the end of the hand
-    // first, all of the click's steps at once, and the save is still over before the next click
-    // is handled.
+    ui::announce(this, picStatus->spokenName() + QStringLiteral(". Cash $%1.").arg(purse_.Money));
+    // The two synced file writes take longer than a frame: the player sees (or hears) the end of
+    // the hand first, all of the click's steps at once, and the save is still over before the
+    // next click is handled.
     repaint();
     SaveMoney();
 }
@@ -335,6 +345,7 @@ void CasinoTable::reset() {
     purse_.Bet = 0;
     showLabels();
     state_ = State::Betting;
+    ui::announce(this, QStringLiteral("The table is clear. Cash $%1.").arg(purse_.Money));
 
     if (purse_.Money > 0) return;
     // Nothing is saved here: the end of the hand has saved the cash already.
@@ -388,6 +399,10 @@ bool CasinoTable::SaveMoney() {
     return game::reportIfFailed(
         context_.dialogs, failure,
         QStringLiteral("Your cash of $%1 stays at the table but is not saved.").arg(purse_.Money));
+}
+
+QString CasinoTable::spokenOnArrival() const {
+    return QStringLiteral("Cash $%1.").arg(purse_.Money);
 }
 
 bool CasinoTable::closeRequested() {

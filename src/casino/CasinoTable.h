@@ -53,14 +53,18 @@ class CasinoTable : public ui::Screen {
     ui::Label* Label3;
     ui::Label* Label4;
 
+  protected:
+    QString spokenOnArrival() const override;
+
   private:
     // Click handlers: each acts only in the state that offers its control.
     void deal();
     void hitClicked();
     void standClicked();
     void doubleDown();
-    // Ends a click that ended the hand: the table shown as the click left it, then saved.
-    void paintThenSave();
+    // Ends a click that ended the hand: the result said, the table shown as the click left it,
+    // then saved.
+    void finishClick();
     void reset();
     void leave();
     void checkNoMoney();

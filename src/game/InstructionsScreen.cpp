@@ -1,6 +1,8 @@
 #include "game/InstructionsScreen.h"
 
 #include "game/GameScreens.h"
+#include "game/InstructionText.h"
+#include "ui/Accessibility.h"
 #include "ui/ScreenModel.h"
 
 namespace game {
@@ -64,6 +66,14 @@ void InstructionsScreen::TurnPage(int step) {
     imgNext->setVisible(Page != PageCount);
     imgBack->setVisible(Page != 1);
     lblPage->setCaption(QStringLiteral("Page ") + QString::number(Page));
+    // A page turned is read out; the first one is read as the screen comes to the front.
+    if (step != 0) ui::announce(this, spokenOnArrival());
+}
+
+QString InstructionsScreen::spokenOnArrival() const {
+    return QStringLiteral("Page %1 of %2. ").arg(Page).arg(PageCount) +
+           spokenInstructionPage(Page) + QLatin1Char(' ') + lblKeys->caption() +
+           QLatin1Char('.');
 }
 
 } // namespace game

@@ -34,6 +34,9 @@ public:
     // The game's keys in one line under every page.
     ui::Label* lblKeys;
 
+protected:
+    QString spokenOnArrival() const override;
+
 private:
     const GameContext& context_;
     std::int16_t Page = 1;

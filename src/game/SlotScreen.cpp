@@ -137,9 +137,27 @@ void SlotScreen::readSlot(int slot) {
         record.faults.push_back(bank.error());
 }
 
+QString SlotScreen::spokenSlot(int slot) const {
+    const SlotRecord& record = savedSlots(slot);
+    if (record.damaged()) return QStringLiteral("save damaged, ") + faultLine(record);
+    if (record.name == QLatin1String(EmptySlotName)) return QStringLiteral("empty");
+    return QStringLiteral("%1, money $%2, bank $%3").arg(record.name).arg(record.money).arg(record.bank);
+}
+
+QString SlotScreen::spokenOnArrival() const {
+    QString said = instructionText_;
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        said += QStringLiteral(" Slot %1: %2.").arg(slot).arg(spokenSlot(slot));
+    return said;
+}
+
 void SlotScreen::showSlot(int slot) {
     ui::Label* const names[] = {lblSlot1Name, lblSlot2Name, lblSlot3Name};
     ui::Label* const moneys[] = {lblSlot1Money, lblSlot2Money, lblSlot3Money};
+    ui::ImageButton* const frames[] = {frmSlot1, frmSlot2, frmSlot3};
+    // Read with the frame as the keyboard reaches it, instead of its tooltip.
+    frames[slot - 1]->setAccessibleDescription(
+        QStringLiteral("%1. Key %2.").arg(spokenSlot(slot)).arg(slot));
     ui::Label* name = names[slot - 1];
     ui::Label* money = moneys[slot - 1];
     const SlotRecord& record = savedSlots(slot);

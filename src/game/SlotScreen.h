@@ -66,7 +66,12 @@ class SlotScreen : public ui::Screen {
     // The instruction line, known on each screen by its own name.
     ui::Label* instruction_;
 
+    // The slots as a screen reader reads them out on arrival.
+    QString spokenOnArrival() const override;
+
   private:
+    // What a slot holds, in a few words: "Ann, money $100, bank $0", "empty".
+    QString spokenSlot(int slot) const;
     void chooseSlot(int slot);
     void readSlot(int slot);
     void showSlot(int slot);

@@ -1,7 +1,9 @@
 #include "school/TournamentTable.h"
 
 #include "engine/Hand.h"
+#include "engine/Spoken.h"
 #include "school/Prize.h"
+#include "ui/Accessibility.h"
 #include "ui/Dialogs.h"
 #include "ui/ScreenModel.h"
 
@@ -150,6 +152,8 @@ void TournamentTable::StartRound() {
     DCard(1)->setPicture(path(engine::BackPicture), QString::fromLatin1(engine::FaceDownName));
     showFace(DCard(2), hand_.DealerSuits(2), hand_.DealerRanks(2));
     state_ = State::InHand;
+    ui::announce(this, QStringLiteral("Round %1. ").arg(RoundNumber) +
+                           QString::fromStdString(engine::SpokenDeal(hand_)));
 }
 
 void TournamentTable::hit() {
@@ -158,6 +162,7 @@ void TournamentTable::hit() {
     const engine::HitReport report = engine::PlayerHit(hand_);
     if (report.slot == 0) return;
     showFace(PCard(report.slot), hand_.PlayerSuits(report.slot), hand_.PlayerRanks(report.slot));
+    ui::announce(this, QString::fromStdString(engine::SpokenHit(hand_, report)));
     if (!report.bust && !report.sixthCard) return;
 
     cmdHit->hide();
@@ -188,6 +193,7 @@ void TournamentTable::stand() {
         showFace(DCard(slot), hand_.DealerSuits(slot), hand_.DealerRanks(slot));
     // The hole card turns up only once the dealer has finished drawing.
     showFace(DCard(1), hand_.DealerSuits(1), hand_.DealerRanks(1));
+    ui::announce(this, QString::fromStdString(engine::SpokenStand(hand_, report)));
     picStatus->show();
 
     switch (report.outcome) {
@@ -265,6 +271,7 @@ void TournamentTable::showFace(ui::Image* slot, const std::string& suit, std::in
 void TournamentTable::showStatus(const engine::TablePicture& result) {
     picStatus->setPicture(path(result.path), QString::fromLatin1(result.spoken));
     picStatus->show();
+    ui::announce(this, QString::fromLatin1(result.spoken) + QLatin1Char('.'));
 }
 
 } // namespace school

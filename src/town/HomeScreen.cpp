@@ -2,6 +2,7 @@
 
 #include "game/Records.h"
 #include "game/Report.h"
+#include "ui/Accessibility.h"
 #include "ui/ScreenModel.h"
 
 #include <initializer_list>
@@ -109,6 +110,8 @@ void HomeScreen::showStats() {
     lblName->setCaption(QStringLiteral("Name: ") + PlayerName);
     lblMoney->setCaption(QStringLiteral("Money: $") + QString::number(Money));
     lblBank->setCaption(QStringLiteral("Bank: $") + QString::number(BankBalance));
+    ui::announce(this, lblName->caption() + QStringLiteral(". ") + lblMoney->caption() +
+                           QStringLiteral(". ") + lblBank->caption() + QLatin1Char('.'));
 }
 
 void HomeScreen::backToHomeMenu() {

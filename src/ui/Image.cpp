@@ -1,6 +1,5 @@
 #include "ui/Image.h"
 
-#include "ui/Accessibility.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,7 +15,6 @@ void Image::setPicture(const QString& path, const QString& spokenName) {
     if (!sizeFixed_ && !picture_.isNull()) resize(picture_.naturalSize());
     update();
     spokenName_ = spokenName;
-    if (!spokenName_.isEmpty()) announce(this);
 }
 
 void Image::clearPicture() {

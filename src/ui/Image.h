@@ -14,8 +14,7 @@ class Image : public QWidget {
     explicit Image(QWidget* parent);
 
     // The spoken name is what a screen reader says of the picture ("Ace of Spades", "You win");
-    // a picture without one is left out, as an empty card slot is. Setting a name again, even
-    // the same one, announces it.
+    // a picture without one is left out, as an empty card slot is.
     void setPicture(const QString& path, const QString& spokenName = QString());
     void clearPicture();
     QString picturePath() const { return picture_.path(); }

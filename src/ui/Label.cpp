@@ -1,6 +1,5 @@
 #include "ui/Label.h"
 
-#include "ui/Accessibility.h"
 
 #include <QMouseEvent>
 #include <algorithm>
@@ -28,14 +27,11 @@ void Label::setElided(bool elided) {
 }
 
 void Label::showCaption() {
-    const QString before = text();
     if (!elided_) {
         setText(caption_);
     } else {
         showCut();
     }
-    // The label has told the accessibility interface itself, as every caption does.
-    if (text() != before) announce(this, true);
 }
 
 void Label::showCut() {

@@ -1,5 +1,6 @@
 #include "ui/Screen.h"
 
+#include "ui/Accessibility.h"
 #include "ui/ScreenModel.h"
 
 #include <QAbstractButton>
@@ -110,6 +111,7 @@ void Screen::cameToFront() {
     // control wears a ring, and coming back to the window does not hand it to the first one.
     QWidget* first = startingFocus();
     (first ? first : this)->setFocus(Qt::OtherFocusReason);
+    announce(this, spokenOnArrival());
 }
 
 void Screen::paintEvent(QPaintEvent*) {

@@ -54,6 +54,9 @@ signals:
 protected:
     // The control that takes the keyboard when the screen comes to the front.
     virtual QWidget* startingFocus() const { return nullptr; }
+    // What a screen reader hears as the screen comes to the front, after its name: what a
+    // sighted player takes in at a glance (the cash on the table, the page of the rules).
+    virtual QString spokenOnArrival() const { return {}; }
 
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

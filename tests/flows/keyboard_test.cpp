@@ -83,15 +83,27 @@ class KeyboardTest : public QObject {
 
         // The school by T, the tournament left by Esc before its first deal: its keys rest while
         // it is hidden behind the hall. After the deal Esc stays.
-        press(t, {Qt::Key_Down, Qt::Key_Return, Qt::Key_T, Qt::Key_Escape});
+        press(t, {Qt::Key_Down, Qt::Key_Return});
+        // Arriving shows no description: it comes with the pointer over the picture, or Tab.
+        auto* school = t.screens().screenAs<school::SchoolScreen>(ScreenId::School);
+        QCOMPARE(school->lblDesc->caption(), QString());
+        for (int k = 0; k < 3 && QApplication::focusWidget() != school->imgTour; ++k)
+            press(t, {Qt::Key_Tab});
+        QVERIFY(school->lblDesc->caption().startsWith("Win 5 rounds"));
+        press(t, {Qt::Key_T, Qt::Key_Escape});
         QCOMPARE(front(t), ScreenId::School);
         press(t, {Qt::Key_Return, Qt::Key_S, Qt::Key_T});
         auto* hall = t.screens().screenAs<school::TournamentTable>(ScreenId::Tournament);
+        t.heard.clear();
         for (int round = 1; round <= 5; ++round) {
             t.random.dealingRanks({13, 12, 10, 8});
             press(t, {Qt::Key_Return, Qt::Key_Escape, Qt::Key_S});
             QCOMPARE(front(t), ScreenId::Tournament);
         }
+        QCOMPARE(t.heard.mid(12), QStringList({"Round 5. You have King of Spades and Queen of "
+                                                "Spades: 20. The dealer shows Eight of Spades.",
+                                                "The dealer turns up Ten of Spades: 18.",
+                                                "You win."}));
         QCOMPARE(hall->roundNumber(), 5);
         t.dialogs.takeMessages();
         press(t, {Qt::Key_Return});
@@ -109,10 +121,14 @@ class KeyboardTest : public QObject {
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("150"));
         press(t, {Qt::Key_Return});
         QCOMPARE(bank->txtInput->text(), "150");
+        t.heard.clear();
         press(t, {Qt::Key_D}, Qt::AltModifier);
-        bank->tmrWait->fire();
+        for (ui::GameTimer* timer : {bank->tmrDots, bank->tmrStatus, bank->tmrWait})
+            timer->fire(); // the dots tick unheard
         press(t, {Qt::Key_Escape});
         saved(250, 150);
+        QCOMPARE(t.heard, QStringList({"Depositing money, please wait.",
+                                       "Money: $250. Bank Account: $150."}));
 
         // Home: Tab to Sleep, Space presses it; Y and Enter end the game.
         press(t, {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return});

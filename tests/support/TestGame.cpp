@@ -1,6 +1,7 @@
 #include "TestGame.h"
 
 #include "game/Records.h"
+#include "ui/Accessibility.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,9 +24,12 @@ TestGame::TestGame() {
     QFile::link(QStringLiteral(VANTRELL_GRAPHICS_DIR), dir_.path() + "/Graphics");
     game_ = std::make_unique<app::Game>(
         game::GameContext{game::ProgramFolder(dir_.path()), dialogs, random, true});
+    ui::setAnnouncementListener([this](const QString& sentence) { heard << sentence; });
 }
 
-TestGame::~TestGame() = default;
+TestGame::~TestGame() {
+    ui::setAnnouncementListener(nullptr);
+}
 
 QString TestGame::path(const char* gameName) const {
     return game::ProgramFolder(dir_.path()).path(gameName);

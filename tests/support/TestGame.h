@@ -7,6 +7,7 @@
 #include "ui/ScreenModel.h"
 
 #include <QByteArray>
+#include <QStringList>
 #include <QPoint>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -29,6 +30,8 @@ class TestGame {
 
     ScriptedDialogs dialogs;
     ScriptedRandom random;
+    // Every sentence told to a screen reader, in order.
+    QStringList heard;
 
     app::Game& game() { return *game_; }
     ui::ScreenModel& screens() { return game_->screens(); }

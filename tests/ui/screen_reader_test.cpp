@@ -1,7 +1,6 @@
 // What a screen reader finds at the table after a deal: every shown control named for what it
-// is and nothing empty read out; then each new card and the hand's end as they come.
+// is and nothing empty read out; then what it is told of whole hands, as they are played.
 #include "CasinoHelpers.h"
-#include "ui/Accessibility.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -29,10 +28,6 @@ class ScreenReaderTest : public QObject {
     Q_OBJECT
   private slots:
     void tableAfterADealtHand() {
-        QStringList heard;
-        ui::setAnnouncementListener([&](QWidget* control) {
-            heard << QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
-        });
         TestGame t;
         auto* table = sitDown(t, 500);
         dealCards(t, table, "100", {S(2), H(3), D(9), S(12), C(13)});
@@ -46,14 +41,52 @@ class ScreenReaderTest : public QObject {
         QCOMPARE(
             QAccessible::queryAccessibleInterface(table->cmdHit)->text(QAccessible::Description),
             "Hit (H)");
+    }
 
-        heard.clear();
-        TestGame::click(table->cmdHit);
-        TestGame::click(table->cmdStand);
-        QCOMPARE(heard, QStringList({"King of Clubs", "Nine of Diamonds", "You lose"}));
+    // What a blind player hears of whole hands at the casino, from arriving to the reset, each
+    // click in one go. Moves: H hit, S stand, D double down.
+    void heardAtTheCasino_data() {
+        QTest::addColumn<QList<int>>("cards");
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QStringList>("heard");
+        const QString dealt = "You have Two of Spades and Three of Hearts: 5. The dealer shows "
+                              "Queen of Spades. Bet $100, cash $400.";
+        QTest::newRow("hit, stand, lose")
+            << QList{S(2), H(3), D(9), S(12), C(13)} << "HS"
+            << QStringList{dealt, "You draw King of Clubs: 15.",
+                           "The dealer turns up Nine of Diamonds: 19.", "You lose. Cash $400."};
+        QTest::newRow("the dealer draws and busts")
+            << QList{S(10), H(8), D(6), C(10), S(9)} << "S"
+            << QStringList{"You have Ten of Spades and Eight of Hearts: 18. The dealer shows Ten "
+                           "of Clubs. Bet $100, cash $400.",
+                           "The dealer turns up Six of Diamonds and draws Nine of Spades: 25.",
+                           "You win. Cash $600."};
+        QTest::newRow("double down, bust")
+            << QList{S(10), H(6), D(10), C(8), S(13)} << "D"
+            << QStringList{"You have Ten of Spades and Six of Hearts: 16. The dealer shows Eight "
+                           "of Clubs. Bet $100, cash $400.",
+                           "You double down: bet $200, cash $300.", "You draw King of Spades: 26, over 21.",
+                           "The dealer turns up Ten of Diamonds: 18.", "Busted. Cash $300."};
+        QTest::newRow("a sixth card")
+            << QList{S(2), H(3), D(10), C(8), S(3), H(2), C(2), D(2)} << "HHHH"
+            << QStringList{QString(dealt).replace("Queen of Spades", "Eight of Clubs"),
+                           "You draw Three of Spades: 8.", "You draw Two of Hearts: 10.",
+                           "You draw Two of Clubs: 12.",
+                           "You draw Two of Diamonds, a sixth card: 14.", "You win. Cash $600."};
+    }
+    void heardAtTheCasino() {
+        QFETCH(QList<int>, cards);
+        QFETCH(QString, moves);
+        QFETCH(QStringList, heard);
+        TestGame t;
+        auto* table = sitDown(t, 500);
+        QCOMPARE(t.heard, QStringList{"Cash $500."});
+        t.heard.clear();
+        dealCards(t, table, "100", cards);
+        for (QChar move : moves)
+            TestGame::click(move == 'H' ? table->cmdHit : move == 'S' ? table->cmdStand : table->cmdDD);
         TestGame::click(table->cmdReset);
-        QCOMPARE(heard.mid(3), QStringList({"Bet: $0"}));
-        ui::setAnnouncementListener(nullptr);
+        QCOMPARE(t.heard, heard << "The table is clear. Cash $" + heard.last().section('$', 1));
     }
 };
 
