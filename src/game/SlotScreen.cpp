@@ -141,7 +141,10 @@ QString SlotScreen::spokenSlot(int slot) const {
     const SlotRecord& record = savedSlots(slot);
     if (record.damaged()) return QStringLiteral("save damaged, ") + faultLine(record);
     if (record.name == QLatin1String(EmptySlotName)) return QStringLiteral("empty");
-    return QStringLiteral("%1, money $%2, bank $%3").arg(record.name).arg(record.money).arg(record.bank);
+    return QStringLiteral("%1, money $%2, bank $%3")
+        .arg(record.name)
+        .arg(record.money)
+        .arg(record.bank);
 }
 
 QString SlotScreen::spokenOnArrival() const {
