@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 // How long the casino table takes from a click on Deal, Hit, Stand, Double Down or Reset until the
 // table is painted again, over many hands played with the game's own clock-seeded cards; then the
 // same for the tournament's Start, Hit, Stand and Continue. A table that paints within its click

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 // How long the deal's draw of twelve distinct cards takes with the real clock-seeded source,
 // re-seeding before every draw and redrawing repeats.
 #include "engine/Cards.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 // How long the game takes from process start to its main menu on screen, against a bare Qt
 // window showing one picture of the same size, measured in the same run.
 //

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The Vantrell developers
+# SPDX-License-Identifier: MIT
+
 # Copies every file under SOURCE to DEST unless DEST already has a file of that name.
 file(GLOB_RECURSE delivered RELATIVE ${SOURCE} ${SOURCE}/*)
 foreach(name IN LISTS delivered)

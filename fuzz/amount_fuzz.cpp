@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 // Any text typed into the bank's amount box, for any cash and balance (two bytes each) and either
 // button (the fifth byte, even for a deposit): cash + balance stay whole; one to four digits worth
 // $1 up to all the giving side holds go across, nothing else does, unless the machine cannot hold

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 // Any text typed into the casino's bet box against any cash in hand (the first two bytes): one
 // to four digits worth $1 up to all the cash are taken, and nothing else, always with a message.
 #include "casino/Settlement.h"

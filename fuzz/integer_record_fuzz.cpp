@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 // Any bytes in a number file: an error, or the one line's number, in range and with its digits
 // as written, whose record reads back the same; never a crash, never a wrapped value.
 #include "game/Records.h"

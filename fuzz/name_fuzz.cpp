@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 // Any name typed for a new game: refused with a message when empty or not storable, otherwise
 // saved as one record that reads back the very same name.
 #include "game/PlayerName.h"

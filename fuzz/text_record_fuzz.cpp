@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 // Any bytes in a name file: an error, or the one line's text, which the writer refuses or writes
 // back to a record reading the same; never a crash.
 #include "game/Records.h"

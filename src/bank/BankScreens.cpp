@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 #include "bank/BankScreens.h"
 
 #include "bank/BankScreen.h"

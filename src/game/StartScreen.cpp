@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 #include "game/StartScreen.h"
 
 #include "game/GameScreens.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 #include "ui/Screen.h"
 
 #include "ui/Accessibility.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The player's ways through the game, for the whole-game tests: the main menu to a slot screen,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 // The save files of the game in play damaged as a crash, a full disk or a hand edit leaves them,
 // against every screen that reads or writes them. Each row walks the game's own order of reads
 // and writes alongside: the first file that fails stops it, and then the player must have been

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 // A whole evening of an impatient player, whose every click arrives twice before the game has
 // run the first: a new game, four casino hands, the bank, the tournament, home, the window
 // closed; then the next start, after a save cut short by a crash, and the same slot continued.

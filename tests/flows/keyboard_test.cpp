@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 // A whole evening played with the keyboard alone, with the keys that must do nothing pressed
 // along the way: a key never acts where its control is hidden or refused, or behind a box.
 #include "Flows.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 #include "Monkey.h"
 
 // The random player on the whole game: short seeded runs that break no rule and get around, and

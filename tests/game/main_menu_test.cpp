@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 // Everything reached from the main menu: the slot screens, the instruction pages and Quit.
 #include "TestGame.h"
 #include "game/InstructionsScreen.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 // What a screen reader finds at the table after a deal: every shown control named for what it
 // is and nothing empty read out; then what it is told of whole hands, as they are played.
 #include "CasinoHelpers.h"

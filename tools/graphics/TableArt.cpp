@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 #include "Backgrounds.h"
 #include "Canvas.h"
 #include "Palette.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 // vantrell-killtest [kills] [seed]: kills the random player with SIGKILL at random moments while
 // it plays in one program folder (1000 times unless told); after each kill every save record
 // must be whole and readable, and a fresh start of the game must continue every saved slot.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 // vantrell-monkey [--steps N] [seed...]: N steps (20000 unless told) of the random player from
 // each seed (1 unless told), each in a fresh program folder; prints each seed's figures, and for
 // a broken rule or a crash the step and the steps up to it. vantrell-monkey --play DIR SEED plays

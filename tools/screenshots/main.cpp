@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vantrell developers
+// SPDX-License-Identifier: MIT
+
 #include "app/Game.h"
 #include "engine/Random.h"
 #include "game/Records.h"
