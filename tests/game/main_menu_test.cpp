@@ -95,7 +95,7 @@ class MainMenuTest : public QObject {
         };
         const ScreenId New = ScreenId::NewGame, Old = ScreenId::ContinueGame;
         const QString empty = "No Data Found";
-        row("new, slot 1 frame", New, 0, "Ann");
+        row("new, slot 1 frame, one blank", New, 0, " ");
         row("new, slot 2 name line, blanks and comma", New, 4, " Smith, John ");
         row("new, slot 3 money line, (Nobody)", New, 8, "(Nobody)");
         row("new, no name", New, 5, "", "No name has been entered.");
