@@ -35,6 +35,7 @@ class TableTest : public QObject {
         row("half the cash", 100, "50", "", true);
         row("leading zeros", 100, "0050", "", true);
         row("just over half", 100, "51", "");
+        row("a dollar short of doubling", 101, "51", "");
         row("all the cash", 100, "100", "");
         row("four digits", 9999, "9999", "");
     }
