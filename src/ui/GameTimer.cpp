@@ -17,6 +17,7 @@ void GameTimer::setInterval(int milliseconds) {
 void GameTimer::start() {
     if (active_) return;
     active_ = true;
+    elapsed_ = 0;
     if (!manual_) timer_.start();
 }
 
@@ -25,10 +26,20 @@ void GameTimer::stop() {
     timer_.stop();
 }
 
-bool GameTimer::isActive() const { return active_; }
+bool GameTimer::isActive() const {
+    return active_;
+}
 
 void GameTimer::fire() {
     if (active_) emit tick();
+}
+
+void GameTimer::advance(int milliseconds) {
+    for (; manual_ && active_ && milliseconds > 0; --milliseconds) {
+        if (++elapsed_ < interval_) continue;
+        elapsed_ = 0;
+        emit tick();
+    }
 }
 
 } // namespace ui

@@ -24,12 +24,16 @@ public:
 
     // Delivers one tick now, as if the interval had passed; does nothing while stopped.
     void fire();
+    // Lets time pass for a manual timer: it ticks whenever a whole interval has gone by since it
+    // was started, so a test can tell a wait that ends early or late.
+    void advance(int milliseconds);
 
 signals:
     void tick();
 
 private:
     int interval_ = 0;
+    int elapsed_ = 0;
     bool manual_;
     bool active_ = false;
     QTimer timer_{this};

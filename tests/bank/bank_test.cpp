@@ -12,16 +12,16 @@ using ui::ScreenId;
 
 namespace {
 
-// The four files leaving the bank writes, in their order, for a game in slot 2.
+// The four files leaving the bank writes, in their order, for a game in the last slot.
 const char* const Saved[] = {game::CurrentMoneyFile, game::CurrentBankFile,
-                             "\\Files\\Slot2\\Money.txt", "\\Files\\Slot2\\Bank.txt"};
+                             "\\Files\\Slot3\\Money.txt", "\\Files\\Slot3\\Bank.txt"};
 
 QString account(int money, int balance) {
     return QStringLiteral("Name: Ng, Al\nMoney: $%1\nBank Account: $%2").arg(money).arg(balance);
 }
 
-BankScreen* enterBank(TestGame& t, int money, int balance) {
-    t.setCurrentGame(2, money, balance, "Ng, Al");
+BankScreen* enterBank(TestGame& t, int slot, int money, int balance) {
+    t.setCurrentGame(slot, money, balance, "Ng, Al");
     return t.open<BankScreen>(ScreenId::Bank);
 }
 
@@ -44,7 +44,7 @@ struct Order {
 Q_DECLARE_METATYPE(Order)
 
 // The machine as a player works it: an amount typed, Deposit or Withdraw pressed, the status
-// display answering, three seconds of waiting (its timers fired by hand), and leaving.
+// display answering, three seconds of waiting (its clock moved on by hand), and leaving.
 class BankTest : public QObject {
     Q_OBJECT
 
@@ -57,6 +57,7 @@ class BankTest : public QObject {
         const QString bankFull =
             "Depositing money, however, your bank account cannot hold more than $9999.";
         const QString pocketsFull = "Withdrawing money, however, you cannot hold more than $9999.";
+        const QString full = "The machine cannot hold that much money. Order refused.";
         const bool in = true, out = false;
         QTest::newRow("0012 deposited") << Order{in, 100, 0, "0012", 88, 12, {}};
         QTest::newRow("0012 withdrawn") << Order{out, 0, 100, "0012", 12, 88, {}};
@@ -78,48 +79,63 @@ class BankTest : public QObject {
         QTest::newRow("empty") << Order{in, 100, 0, "", 100, 0, "Invalid Input"};
         QTest::newRow("decimal point") << Order{out, 0, 100, "1.5", 0, 100, "Invalid Input"};
         QTest::newRow("sign") << Order{out, 0, 100, "-12", 0, 100, "Invalid Input"};
+        QTest::newRow("slash, next below 0") << Order{in, 100, 0, "1/", 100, 0, "Invalid Input"};
+        QTest::newRow("colon, next above 9") << Order{out, 0, 100, ":1", 0, 100, "Invalid Input"};
         // Prizes and a hand-edited balance can hold more than the caps give back room for.
-        QTest::newRow("give-back past $32767") << Order{out, 30000, 20000, "1", 30000, 20000,
-                                                        "The machine cannot hold that much money. "
-                                                        "Order refused."};
+        QTest::newRow("give-back to $32767")
+            << Order{out, 32767, 9999, "1", 9999, 32767, pocketsFull};
+        QTest::newRow("give-back to $32768") << Order{out, 30000, 12767, "1", 30000, 12767, full};
     }
     void orders() {
         QFETCH(Order, order);
         const auto [deposit, money, balance, amount, moneyAfter, balanceAfter, said] = order;
         TestGame t;
-        BankScreen* bank = enterBank(t, money, balance);
+        BankScreen* bank = enterBank(t, 1, money, balance);
         QVERIFY(bank);
-        int seconds = 0;
-        const auto second = [&] {
-            ++seconds;
-            bank->tmrDots->fire();
-            bank->tmrStatus->fire();
+        // The machine's clock in milliseconds since the bank opened, its timers moved on together.
+        int now = 0;
+        const auto seen = [&] {
+            return QStringList{
+                bank->lblStatus->caption(), bank->DotsText, bank->lblMoney->caption(),
+                QString::number(bank->txtInput->isEnabled() + bank->cmdDeposit->isEnabled() +
+                                bank->cmdWithdraw->isEnabled())};
         };
-        const auto dots = [&] { return QString((seconds - 1) % 3 + 1, QLatin1Char('.')); };
-        for (int s = 0; s < 2; ++s)
-            second();
-        QCOMPARE(bank->lblStatus->caption(), QStringLiteral("Awaiting order.."));
-
+        // Nothing the player sees changes before the given moment; then the timers tick.
+        const auto until = [&](int moment) {
+            const QStringList before = seen();
+            for (; now < moment; ++now) {
+                if (now == moment - 1) QCOMPARE(seen(), before);
+                for (ui::GameTimer* timer : {bank->tmrDots, bank->tmrStatus, bank->tmrWait})
+                    timer->advance(1);
+            }
+        };
+        const auto dots = [&] { return QString((now / 1000 - 1) % 3 + 1, QLatin1Char('.')); };
+        until(1000);
+        QCOMPARE(bank->lblStatus->caption(), QStringLiteral("Awaiting order."));
+        until(2000);
+        until(2500);
         place(bank, deposit, amount);
         // A fixed answer shows at once; a transfer in full waits for the status line's tick.
         QCOMPARE(bank->lblStatus->caption(),
                  said.isEmpty() ? QStringLiteral("Awaiting order..") : said);
         QVERIFY(bank->txtInput->text().isEmpty());
-        QVERIFY(!bank->txtInput->isEnabled() && !bank->cmdDeposit->isEnabled() &&
-                !bank->cmdWithdraw->isEnabled());
+        QCOMPARE(seen().last(), "0");
         const QString pending =
             deposit ? "Depositing money, please wait" : "Withdrawing money, please wait";
-        for (int s = 0; s < 3; ++s) {
-            second();
+        // The machine holds the player three seconds to the millisecond; the status line
+        // changes only at its own ticks.
+        for (int moment : {3000, 4000, 5000, 5500}) {
+            until(moment);
             QCOMPARE(bank->lblStatus->caption(), said.isEmpty() ? pending + dots() : said);
-            QCOMPARE(bank->lblMoney->caption(), account(money, balance));
+            QCOMPARE(bank->lblMoney->caption(),
+                     moment < 5500 ? account(money, balance) : account(moneyAfter, balanceAfter));
+            QCOMPARE(seen().last(), moment < 5500 ? "0" : "3");
         }
-        bank->tmrWait->fire();
-        QCOMPARE(bank->lblMoney->caption(), account(moneyAfter, balanceAfter));
-        QVERIFY(bank->txtInput->isEnabled() && bank->cmdDeposit->isEnabled() &&
-                bank->cmdWithdraw->isEnabled());
-        second();
-        QCOMPARE(bank->lblStatus->caption(), "Awaiting order" + dots());
+        // The status line keeps its second; after a fixed answer it starts again from the end
+        // of the wait.
+        until(6000);
+        if (!said.isEmpty()) until(6500);
+        QCOMPARE(bank->lblStatus->caption(), QStringLiteral("Awaiting order..."));
     }
 
     // Leaving writes four files in this order. A file the disk refuses (a folder stands in its
@@ -130,7 +146,7 @@ class BankTest : public QObject {
         const QByteArray after[] = {"390\r\n", "150\r\n", "390\r\n", "150\r\n"};
         for (int failing = 0; failing < 4; ++failing) {
             TestGame t;
-            BankScreen* bank = enterBank(t, 500, 40);
+            BankScreen* bank = enterBank(t, 3, 500, 40);
             place(bank, true, "120");
             bank->tmrWait->fire();
             place(bank, false, "0010"); // left during the wait: the transfer is kept
@@ -153,7 +169,7 @@ class BankTest : public QObject {
 
         // The window's close button saves as leaving does, then the game ends.
         TestGame t;
-        place(enterBank(t, 500, 40), true, "500");
+        place(enterBank(t, 3, 500, 40), true, "500");
         t.screens().closeButtonPressed(ScreenId::Bank);
         QVERIFY(t.screens().hasEnded());
         for (int i = 0; i < 4; ++i)

@@ -55,6 +55,8 @@ class TableTest : public QObject {
         row("minus", 100, "-5", invalid);
         row("plus", 100, "+5", invalid);
         row("letter", 100, "5a", invalid);
+        row("slash, next below 0", 100, "5/", invalid);
+        row("colon, next above 9", 100, ":5", invalid);
         row("another script's digit", 100, "\u0665", invalid);
         row("more than the cash", 9998, "9999", "Sorry, you don't have that much money.");
         row("zero", 100, "0", "... Not valid.");
@@ -62,6 +64,7 @@ class TableTest : public QObject {
         row("half the cash", 100, "50", "", true);
         row("leading zeros", 100, "0050", "", true);
         row("just over half", 100, "51", "");
+        row("a dollar short of doubling", 101, "51", "");
         row("all the cash", 100, "100", "");
         row("four digits", 9999, "9999", "");
     }
@@ -135,6 +138,7 @@ class TableTest : public QObject {
         row("win from above the cap", win, "S", 0, "Win", 9999, 10149);
         row("draw above the cap", draw, "S", 0, "Draw", 10149, 10149);
         row("one dollar left", LosingHand, "S", 0, "Lose", 1, 11, 10);
+        row("draw to the top of the purse", draw, "S", 0, "Draw", 32767, 32767, 9999);
     }
     void hands() {
         QFETCH(QList<int>, cards);
@@ -185,7 +189,11 @@ class TableTest : public QObject {
         QCOMPARE(shownControls(table), "cmdDeal picQuit");
         QCOMPARE(table->lblMoney->caption(), QStringLiteral("Money: $%1").arg(settled));
         QCOMPARE(table->lblBet->caption(), "Bet: $0");
+        // Any cash keeps the player at the table, and a bet of $1 is taken.
+        TestGame::movePointer(table, {530, 190});
         dealCards(t, table, "1", LosingHand);
+        QCOMPARE(shownControls(table),
+                 settled > 1 ? "cmdHit cmdStand cmdDD 12 cards" : "cmdHit cmdStand 12 cards");
         QCOMPARE(shownPicture(t, table->PCard(3)), "\\Graphics\\None.GIF");
         QCOMPARE(shownPicture(t, table->DCard(6)), "\\Graphics\\None.GIF");
     }

@@ -32,11 +32,13 @@ inline game::SlotScreen* slotScreen(TestGame& t, bool fresh) {
                                                         : ScreenId::ContinueGame);
 }
 
-// Cash twice and balance twice, as saved in the current game and in slot 2.
-inline QList<int> savedInSlot2(TestGame& t) {
-    return {
-        t.integer("\\Files\\TempFiles\\CurrentMoney.txt"), t.integer("\\Files\\Slot2\\Money.txt"),
-        t.integer("\\Files\\TempFiles\\CurrentBank.txt"), t.integer("\\Files\\Slot2\\Bank.txt")};
+// Cash twice and balance twice, as saved in the current game and in the slot.
+inline QList<int> savedInSlot(TestGame& t, int slot) {
+    const auto file = [&](const char* name) {
+        return t.integer(qPrintable(QStringLiteral("\\Files\\Slot%1\\%2").arg(slot).arg(name)));
+    };
+    return {t.integer(game::CurrentMoneyFile), file("Money.txt"), t.integer(game::CurrentBankFile),
+            file("Bank.txt")};
 }
 
 // A place picked on the town's list and Go: 0 Home, 1 Casino, 2 Vantrell, 3 Bank.

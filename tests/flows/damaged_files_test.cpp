@@ -30,12 +30,15 @@ const char* const Names[] = {"TempFiles/CurrentSlot.txt", "TempFiles/CurrentMone
                              "Slot2/Money.txt",           "Slot2/Bank.txt"};
 
 // Damages: the bytes left in the file, or gone, a folder in its place, or every write refused.
-// "slot 0" is what sleeping leaves in CurrentSlot.txt: no slot to save into.
-const char* const Damages[] = {"missing", "empty",  "abc",    "99999",     "two records",
-                               "binary",  "slot 0", "folder", "full disk", "replace refused"};
-const QByteArray Bytes[] = {{},          "",           "abc\r\n", "99999\r\n",
-                            "7\r\n7\r\n", QByteArray::fromHex("3500ff1b"), "0\r\n"};
-enum { Abc = 2, Out = 3, Zero = 6, Folder = 7, FullDisk = 8 }; // a name may be "abc" or "99999"
+// "slot 0" is what sleeping leaves in CurrentSlot.txt, "slot 4" one past the last slot: no slot
+// to save into.
+const char* const Damages[] = {"missing",        "empty",  "abc",    "99999",  "two records",
+                               "binary",         "slot 0", "slot 4", "folder", "full disk",
+                               "replace refused"};
+const QByteArray Bytes[] = {{},          "",           "abc\r\n",
+                            "99999\r\n", "7\r\n7\r\n", QByteArray::fromHex("3500ff1b"),
+                            "0\r\n",     "4\r\n"};
+enum { Abc = 2, Out = 3, NoSlot = 6, Folder = 8, FullDisk = 9 }; // a name may be "abc" or "99999"
 
 // Each screen's reads ("m?") and writes, which stop it when they fail ("m=510") or are tried
 // anyway ("m!0"), and the screen in front when it is done, when a read failed and when a write
@@ -123,7 +126,7 @@ class DamagedFilesTest : public QObject {
                     QTest::addRow("%s, %s", Scenes[s].name, Damages[d]) << s << -1 << d;
                 for (int f = 0; f < 6 && d < FullDisk; ++f)
                     if (QString(Scenes[s].ops).contains(Letters[f]) &&
-                        (f != 3 || (d != Abc && d != Out)) && (d != Zero || f == 0))
+                        (f != 3 || (d != Abc && d != Out)) && (d < NoSlot || d >= Folder || f == 0))
                         QTest::addRow("%s, %s %s", Scenes[s].name, Names[f], Damages[d])
                             << s << f << d;
             }

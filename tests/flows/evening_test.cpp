@@ -31,7 +31,7 @@ class EveningTest : public QObject {
     void impatientEveningAndContinueNextTime() {
         TestGame t;
         const auto saved = [&](int money, int bank) {
-            QCOMPARE(savedInSlot2(t), QList({money, money, bank, bank}));
+            QCOMPARE(savedInSlot(t, 2), QList({money, money, bank, bank}));
         };
         // Every box answered once: a second box would be cancelled and counted.
         t.dialogs.answerInput(QStringLiteral("Ann"));

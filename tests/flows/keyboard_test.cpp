@@ -38,13 +38,13 @@ class KeyboardTest : public QObject {
     void wholeEveningWithKeysOnly() {
         TestGame t;
         const auto saved = [&](int money, int bank) {
-            QCOMPARE(savedInSlot2(t), QList({money, money, bank, bank}));
+            QCOMPARE(savedInSlot(t, 3), QList({money, money, bank, bank}));
         };
         const QString name = QStringLiteral("Ann With A Fairly Long Name Indeed");
         t.start();
         t.dialogs.answerInput(name);
-        press(t, {Qt::Key_N, Qt::Key_2});
-        QCOMPARE(t.bytes("\\Files\\Slot2\\Name.txt"), "\"" + name.toLatin1() + "\"\r\n");
+        press(t, {Qt::Key_N, Qt::Key_3});
+        QCOMPARE(t.bytes("\\Files\\Slot3\\Name.txt"), "\"" + name.toLatin1() + "\"\r\n");
 
         // The town: Enter with nothing chosen asks.
         QCOMPARE(front(t), ScreenId::Locations);
@@ -113,9 +113,10 @@ class KeyboardTest : public QObject {
         QCOMPARE(t.dialogs.takeMessages(), tournament::prizeMessages());
         saved(400, 0);
 
-        // The bank: the amount is typed at once, Enter in its box does nothing, Alt+D deposits.
-        // The long name is cut on the display and read whole.
-        press(t, {Qt::Key_Escape, Qt::Key_Down, Qt::Key_Return});
+        // The bank, last in the list, where a second Down stays: the amount is typed at once,
+        // Enter in its box does nothing, Alt+D deposits. The long name is cut on the display and
+        // read whole.
+        press(t, {Qt::Key_Escape, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
         auto* bank = t.screens().screenAs<bank::BankScreen>(ScreenId::Bank);
         QVERIFY(bank->lblMoney->text().section('\n', 0, 0).endsWith(QChar(0x2026)));
         QVERIFY(bank->lblMoney->toolTip().contains(name));
@@ -133,8 +134,9 @@ class KeyboardTest : public QObject {
         QCOMPARE(t.heard, QStringList({"Depositing money, please wait.",
                                        "Money: $250. Bank Account: $150."}));
 
-        // Home: Tab to Sleep, Space presses it; Y and Enter end the game.
-        press(t, {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return});
+        // Home, first in the list, where a fourth Up stays: Tab to Sleep, Space presses it; Y and
+        // Enter end the game.
+        press(t, {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return});
         auto* home = t.screens().screenAs<town::HomeScreen>(ScreenId::Home);
         for (int k = 0; k < 5 && QApplication::focusWidget() != home->imgSleep; ++k)
             press(t, {Qt::Key_Tab});

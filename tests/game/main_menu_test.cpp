@@ -36,7 +36,7 @@ class MainMenuTest : public QObject {
     // (the new game screen reads the slots again); Quit closes them all and writes nothing.
     void menuLeadsEverywhereAndQuitWritesNothing() {
         TestGame t;
-        t.setCurrentGame(2, 500, 40, "Ann");
+        t.setCurrentGame(3, 500, 40, "Ann");
         Files before = saveFiles(t);
         t.start();
         auto* menu = t.screens().screenAs<game::StartScreen>(ScreenId::Start);
@@ -53,23 +53,29 @@ class MainMenuTest : public QObject {
         t.screens().close(ScreenId::NewGame);
         newGame = go(menu->picStart, ScreenId::NewGame);
         QCOMPARE(newGame->lblSlot1Name->caption(), QStringLiteral("Name: Cy"));
-        QCOMPARE(newGame->lblSlot2Money->caption(), QStringLiteral("Money: $500     Bank: $40"));
+        QCOMPARE(newGame->lblSlot3Money->caption(), QStringLiteral("Money: $500     Bank: $40"));
         go(newGame->picMainMenu, ScreenId::Start);
 
         go(menu->picInstruct, ScreenId::Instructions);
         auto* pages = t.screens().screenAs<game::InstructionsScreen>(ScreenId::Instructions);
-        for (int page = 1; page <= 4; ++page) {
-            if (page > 1) TestGame::click(pages->imgNext);
+        // To the last page by its arrow and back to the first; a step beyond either end (whose
+        // arrow is hidden) stays there.
+        const QString turns = " >>>]<<<[>", seen = "1234432112";
+        for (qsizetype i = 0; i < turns.size(); ++i) {
+            if (turns[i] == '>' || turns[i] == '<')
+                TestGame::click(turns[i] == '>' ? pages->imgNext : pages->imgBack);
+            else if (turns[i] != ' ')
+                pages->TurnPage(turns[i] == ']' ? +1 : -1);
+            const int page = seen[i].digitValue();
             QCOMPARE(pages->lblPage->caption(), QStringLiteral("Page %1").arg(page));
             const QString picture = page < 4 ? QString::number(page) : QStringLiteral("Final");
             QVERIFY(pages->picInstruct->picturePath().endsWith("/Instructions" + picture + ".GIF"));
             QCOMPARE(pages->imgBack->isVisible(), page > 1);
             QCOMPARE(pages->imgNext->isVisible(), page < 4);
         }
-        TestGame::click(pages->imgBack);
         go(pages->picMMenu, ScreenId::Start);
         go(menu->picInstruct, ScreenId::Instructions);
-        QCOMPARE(pages->lblPage->caption(), QStringLiteral("Page 3"));
+        QCOMPARE(pages->lblPage->caption(), QStringLiteral("Page 2"));
         go(pages->picMMenu, ScreenId::Start);
 
         TestGame::click(menu->picQuit);
@@ -92,7 +98,7 @@ class MainMenuTest : public QObject {
         };
         const ScreenId New = ScreenId::NewGame, Old = ScreenId::ContinueGame;
         const QString empty = "No Data Found";
-        row("new, slot 1 frame", New, 0, "Ann");
+        row("new, slot 1 frame, one blank", New, 0, " ");
         row("new, slot 2 name line, blanks and comma", New, 4, " Smith, John ");
         row("new, slot 3 money line, (Nobody)", New, 8, "(Nobody)");
         row("new, no name", New, 5, "", "No name has been entered.");

@@ -99,7 +99,7 @@ class TournamentTest : public QObject {
         QFETCH(Run, run);
         const auto [money, hands, rounds, paidTo, prize] = run;
         TestGame t;
-        t.setCurrentGame(2, money, 40);
+        t.setCurrentGame(1, money, 40);
         auto* table = tournament::enter(t);
         QVERIFY(table);
         verifyReady(table);
@@ -124,7 +124,7 @@ class TournamentTest : public QObject {
         if (!prize.isEmpty()) end = QStringList{"You have passed all five rounds.", prize} + end;
         QCOMPARE(t.dialogs.takeMessages(), end);
         QCOMPARE(t.bytes(game::CurrentMoneyFile), record(paidTo));
-        QCOMPARE(t.bytes("\\Files\\Slot2\\Money.txt"), record(paidTo));
+        QCOMPARE(t.bytes("\\Files\\Slot1\\Money.txt"), record(paidTo));
         // Back in the hall, with the table loaded afresh behind it.
         QCOMPARE(t.screens().visibleScreen(), std::optional(ScreenId::School));
         auto* fresh = tournament::enter(t);

@@ -30,9 +30,9 @@ QString chosen(LocationsScreen* chooser) {
     return selected.size() == 1 ? selected[0]->text() : QString();
 }
 
-// The chooser on its first visit, as a slot screen leaves it, with the main menu behind.
+// The chooser on its first visit, with slot 1 in play and the main menu behind.
 LocationsScreen* intoTown(TestGame& t) {
-    t.setCurrentGame(2, 150, 40, "Smith, John");
+    t.setCurrentGame(1, 150, 40, "Smith, John");
     t.start();
     t.screens().show(ScreenId::Locations);
     t.screens().hide(ScreenId::Start);
@@ -56,12 +56,12 @@ bool homeMenu(const HomeScreen* home) {
            !home->lblBank->isVisible();
 }
 
-// The current game's files and its slot's.
+// The current game's files and those of slot 3.
 QList<QByteArray> saveFiles(const TestGame& t) {
     QList<QByteArray> all;
     for (const char* file :
          {game::CurrentSlotFile, game::CurrentMoneyFile, game::CurrentBankFile,
-          "\\Files\\Slot2\\Name.txt", "\\Files\\Slot2\\Money.txt", "\\Files\\Slot2\\Bank.txt"})
+          "\\Files\\Slot3\\Name.txt", "\\Files\\Slot3\\Money.txt", "\\Files\\Slot3\\Bank.txt"})
         all << t.bytes(file);
     return all;
 }
@@ -138,9 +138,8 @@ class TownTest : public QObject {
         const QStringList first = {"Name: Smith, John", "Money: $150", "Bank: $40"};
         QCOMPARE(stats(home), first);
         QVERIFY(home->lblName->isVisible() && !home->imgStats->isVisible());
-        // The casino and the bank change the current game while the player is out.
-        t.writeBytes(game::CurrentMoneyFile, "30\r\n");
-        t.writeBytes(game::CurrentBankFile, "120\r\n");
+        // Meanwhile the game in play becomes one in the last slot, with other figures.
+        t.setCurrentGame(3, 30, 120, "Jones, Ann");
         TestGame::click(home->imgMainMenu);
         QVERIFY(homeMenu(home));
         TestGame::click(home->imgStats);
@@ -150,7 +149,7 @@ class TownTest : public QObject {
         home = goHome(t, chooser);
         QVERIFY(home && homeMenu(home));
         TestGame::click(home->imgStats);
-        QCOMPARE(stats(home), (QStringList{"Name: Smith, John", "Money: $30", "Bank: $120"}));
+        QCOMPARE(stats(home), (QStringList{"Name: Jones, Ann", "Money: $30", "Bank: $120"}));
         TestGame::click(home->imgMainMenu);
 
         QList<QByteArray> files = saveFiles(t);
