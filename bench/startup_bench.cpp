@@ -9,7 +9,6 @@
 #include "app/Game.h"
 #include "engine/Random.h"
 #include "game/SaveFolders.h"
-#include "game/StartScreen.h"
 #include "ui/Dialogs.h"
 #include "ui/Screen.h"
 
@@ -44,11 +43,8 @@ public:
 };
 
 int runGame(int argc, char* argv[]) {
-    // As the game's own start does: the menu's pictures are read on a second thread while the
-    // window is built.
     QApplication application(argc, argv);
     const game::ProgramFolder folder(QStringLiteral(VANTRELL_PROGRAM_DIR));
-    game::StartScreen::readAhead(folder);
     game::prepareSaveFolders(folder);
     engine::ClockRandom random;
     ui::WindowDialogs dialogs([] { return nullptr; });

@@ -5,7 +5,6 @@
 #include "app/Game.h"
 #include "engine/Random.h"
 #include "game/SaveFolders.h"
-#include "game/StartScreen.h"
 #include "ui/Dialogs.h"
 
 #include <QApplication>
@@ -68,8 +67,6 @@ int main(int argc, char* argv[]) {
     // The game ends when its screens say so, not when a window happens to close.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(folder.path("\\vantrell.png")));
-    // The menu's pictures are read on a second thread while this one builds the window.
-    game::StartScreen::readAhead(folder);
     game::prepareSaveFolders(folder);
 
     engine::ClockRandom random;

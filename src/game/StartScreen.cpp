@@ -10,29 +10,6 @@ namespace game {
 
 using ui::ScreenId;
 
-namespace {
-
-// The background, the four corner cards, the logo, then New Game, Continue, Quit and
-// Instructions.
-constexpr const char* MenuPictures[] = {
-    "\\Graphics\\StartBackground.GIF", "\\Graphics\\CardSpades.GIF",   "\\Graphics\\CardHearts.GIF",
-    "\\Graphics\\CardClovers.GIF",     "\\Graphics\\CardDiamonds.GIF", "\\Graphics\\Logo.GIF",
-    "\\Graphics\\Start.GIF",           "\\Graphics\\Continue.GIF",     "\\Graphics\\QuitButton.GIF",
-    "\\Graphics\\InstructionsButton.GIF"};
-
-} // namespace
-
-QStringList StartScreen::pictures(const ProgramFolder& folder) {
-    QStringList paths;
-    for (const char* picture : MenuPictures)
-        paths << folder.path(picture);
-    return paths;
-}
-
-void StartScreen::readAhead(const ProgramFolder& folder) {
-    ui::readPicturesAhead(pictures(folder));
-}
-
 StartScreen::StartScreen(ui::ScreenModel& screens, const GameContext& context)
     : ui::Screen(ScreenId::Start, screens), picSpades(new ui::Image(this)),
       picHearts(new ui::Image(this)), picClovers(new ui::Image(this)),
@@ -80,15 +57,16 @@ StartScreen::StartScreen(ui::ScreenModel& screens, const GameContext& context)
 bool StartScreen::load() {
     for (ui::Image* card : {picSpades, picHearts, picClovers, picDiamonds})
         card->setFixedPictureSize(75, 100);
-    const QStringList shown = pictures(context_.folder);
-    int next = 1;
-    for (ui::Image* picture : {picSpades, picHearts, picClovers, picDiamonds})
-        picture->setPicture(shown[next++]);
-    picLogo->setPicture(shown[next++], QStringLiteral("Vantrell"));
-    for (ui::ImageButton* button : {picStart, picContinue, picQuit, picInstruct})
-        button->setPicture(shown[next++]);
-    // The background last: at the start it is the one being read ahead meanwhile.
-    setBackground(shown[0]);
+    setBackground(context_.folder.path("\\Graphics\\StartBackground.GIF"));
+    picSpades->setPicture(context_.folder.path("\\Graphics\\CardSpades.GIF"));
+    picHearts->setPicture(context_.folder.path("\\Graphics\\CardHearts.GIF"));
+    picClovers->setPicture(context_.folder.path("\\Graphics\\CardClovers.GIF"));
+    picDiamonds->setPicture(context_.folder.path("\\Graphics\\CardDiamonds.GIF"));
+    picLogo->setPicture(context_.folder.path("\\Graphics\\Logo.GIF"), QStringLiteral("Vantrell"));
+    picStart->setPicture(context_.folder.path("\\Graphics\\Start.GIF"));
+    picContinue->setPicture(context_.folder.path("\\Graphics\\Continue.GIF"));
+    picQuit->setPicture(context_.folder.path("\\Graphics\\QuitButton.GIF"));
+    picInstruct->setPicture(context_.folder.path("\\Graphics\\InstructionsButton.GIF"));
     return true;
 }
 

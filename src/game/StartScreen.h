@@ -17,11 +17,6 @@ public:
     StartScreen(ui::ScreenModel& screens, const GameContext& context);
     bool load() override;
 
-    // Every picture the menu shows, the background first.
-    static QStringList pictures(const ProgramFolder& folder);
-    // Starts reading the menu's pictures while the window system is set up.
-    static void readAhead(const ProgramFolder& folder);
-
     ui::Image* picSpades;
     ui::Image* picHearts;
     ui::Image* picClovers;

@@ -3,18 +3,13 @@
 
 #include "ui/PictureStore.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
-#include <QImageReader>
 #include <QPainter>
 #include <QSet>
-#include <condition_variable>
 #include <cstdio>
-#include <mutex>
 #include <optional>
 #include <sys/stat.h>
-#include <thread>
 
 namespace ui {
 
@@ -62,10 +57,6 @@ struct Kept {
 
 // The last reading of each picture file, kept while the file stays as it was: a reset sets the
 // same dozen pictures again, and decoding them anew each time would cost the click its frame.
-// Pictures read ahead are read in their order by a thread of their own while the main thread
-// builds the window. Until that thread is done the main one decodes nothing itself: it waits
-// for a picture on the list, and for the whole list before any other, so the two never use
-// Qt's image readers at the same time.
 class PictureStore {
   public:
     static PictureStore& instance() {
@@ -73,51 +64,11 @@ class PictureStore {
         return store;
     }
 
-    void readAhead(const QStringList& paths) {
-        finishReadingAhead();
-        if (paths.isEmpty()) return;
-        // Qt finds and loads its GIF reader here, on the main thread, where its plugins belong.
-        QImageReader(paths.first()).canRead();
-        {
-            const std::lock_guard lock(mutex_);
-            ahead_ = paths;
-        }
-        helper_ = std::thread([this, paths] {
-            for (const QString& path : paths) {
-                decode(path);
-                const std::lock_guard lock(mutex_);
-                ahead_.removeOne(path);
-                readingDone_.notify_all();
-            }
-        });
-    }
-
     QImage read(const QString& path) {
-        {
-            std::unique_lock lock(mutex_);
-            const bool listed = ahead_.contains(path);
-            readingDone_.wait(lock,
-                              [&] { return listed ? !ahead_.contains(path) : ahead_.isEmpty(); });
-        }
-        return decode(path);
-    }
-
-    void finishReadingAhead() {
-        if (helper_.joinable()) helper_.join();
-    }
-
-    ~PictureStore() { finishReadingAhead(); }
-
-  private:
-    QImage decode(const QString& path) {
         const std::optional<FileStamp> stamp = stampOf(path);
-        {
-            const std::lock_guard lock(mutex_);
-            const auto found = kept_.constFind(path);
-            if (found != kept_.cend() && stamp && found->stamp == *stamp) return found->image;
-        }
+        const auto found = kept_.constFind(path);
+        if (found != kept_.cend() && stamp && found->stamp == *stamp) return found->image;
         QImage image(path);
-        const std::lock_guard lock(mutex_);
         if (image.isNull() || !stamp) {
             kept_.remove(path);
         } else {
@@ -126,11 +77,8 @@ class PictureStore {
         return image;
     }
 
-    std::mutex mutex_;
-    std::condition_variable readingDone_;
+  private:
     QHash<QString, Kept> kept_;
-    QStringList ahead_; // still to be read by the helper, in its order
-    std::thread helper_;
 };
 
 QImage readPicture(const QString& path) {
@@ -146,14 +94,6 @@ bool sharpCopyIsCurrent(const QString& sharp, const QString& path) {
 }
 
 } // namespace
-
-void readPicturesAhead(const QStringList& paths) {
-    PictureStore& store = PictureStore::instance();
-    store.readAhead(paths);
-    // The helper is done before the window system goes away, should the player quit at once.
-    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
-                     [&store] { store.finishReadingAhead(); });
-}
 
 bool PictureSource::load(const QString& path, qreal ratio) {
     path_ = path;

@@ -6,17 +6,10 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
-#include <QStringList>
 
 class QPainter;
 
 namespace ui {
-
-// Starts reading pictures on a second thread while the main one builds the window. A control
-// that asks for one finds it read, waits while it is being read, or reads it itself, the helper
-// going on with another. The 1x files: a high-density screen reads its sharper copies when it
-// asks. Call once the application object exists.
-void readPicturesAhead(const QStringList& paths);
 
 // A picture read from its GIF file when set, unless read before and unchanged since. Where the
 // screen gives the control a size the picture is drawn into it; else the control takes its size.

@@ -78,25 +78,6 @@ private slots:
             QCOMPARE(screen.pixelColor(1, 1), colour);
         }
     }
-
-    // Pictures read ahead on a thread of their own are the ones shown, in whatever order they
-    // are asked for, and a picture not on the list waits for the list to be read.
-    void picturesReadAhead() {
-        QTemporaryDir dir;
-        QStringList paths;
-        for (int k = 0; k < 8; ++k) {
-            QImage image(10 + k, 10, QImage::Format_RGB32);
-            image.fill(QColor(30 * k, 0, 0));
-            paths << dir.filePath(QStringLiteral("P%1.png").arg(k));
-            QVERIFY(image.save(paths.last()));
-        }
-        ui::readPicturesAhead(paths.mid(0, 7));
-        for (int k : {7, 0, 3, 1, 2, 4, 6, 5}) {
-            ui::PictureSource picture;
-            QVERIFY(picture.load(paths[k]));
-            QCOMPARE(picture.naturalSize(), QSize(10 + k, 10));
-        }
-    }
 };
 
 QTEST_MAIN(HidpiTest)
