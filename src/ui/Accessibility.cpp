@@ -7,17 +7,13 @@
 #include "ui/Label.h"
 
 #include <QAccessibleWidget>
+#include <QPointer>
 #include <QTimer>
-#include <array>
+#include <deque>
 
 namespace ui {
 
 namespace {
-
-std::function<void(const QString&)>& listener() {
-    static std::function<void(const QString&)> heard;
-    return heard;
-}
 
 // A game widget read by one name of its own: a picture (a card, the deck, a result) by what it
 // shows, a caption by its whole text, also where it is shown cut. Without a name it is
@@ -39,16 +35,25 @@ class NamedAccessible : public QAccessibleWidget {
     }
 };
 
-// What the game has to say, as a screen reader finds it: a notification that is shown for each
-// new sentence, inside a status bar, which makes Orca read it without calling it one. Both take
-// no room and no keyboard. Orca reads a notification's name when it comes to it, not when it
-// was shown, so a few take turns, and a sentence is not overwritten by the next one too soon.
+// What the game has to say reaches the screen reader once per event: the sentences of one key or
+// click together, after what the reader says of the focus and the boxes that event moved, from
+// the screen that said them and only while the player can see it.
+//
+// Qt 6.8 hands the reader an announcement, which Orca speaks as it is, without a role word.
+// Older Qt has no such event: there each sentence is a notification shown inside a status bar,
+// both taking no room and no keyboard. A notification is never shown twice, as Orca remembers
+// the name it read the first time; the last few stay, so Orca can still read one it comes to
+// late.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 class Announcement : public QWidget {
     Q_OBJECT
   public:
-    explicit Announcement(QWidget* parent) : QWidget(parent) { setGeometry(0, 0, 0, 0); }
-    QString sentence;
+    Announcement(QWidget* parent, QString said) : QWidget(parent), sentence(std::move(said)) {
+        setGeometry(0, 0, 0, 0);
+    }
+    const QString sentence;
 };
+#endif
 
 class Announcer : public QWidget {
     Q_OBJECT
@@ -56,41 +61,54 @@ class Announcer : public QWidget {
     explicit Announcer(QWidget* window) : QWidget(window) {
         setGeometry(0, 0, 0, 0);
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        for (Announcement*& announcement : turns_) {
-            announcement = new Announcement(this);
-            announcement->hide();
-        }
         show();
     }
 
-    void say(const QString& sentence) {
-        // Everything said during one event is said together once it is over, after what the
-        // screen reader says of the focus and the boxes that event moved.
+    void say(QWidget* from, const QString& sentence) {
         if (pending_.isEmpty()) QTimer::singleShot(0, this, &Announcer::speak);
         pending_ << sentence;
+        from_ = from;
     }
 
   private:
     void speak() {
-        Announcement* next = turns_[turn_++ % turns_.size()];
-        next->hide();
-        next->sentence = pending_.join(QLatin1Char(' '));
+        // Lines broken for the display are one sentence to the ear.
+        const QString sentence = pending_.join(QLatin1Char(' ')).simplified();
         pending_.clear();
-        next->show();
+        // A screen left in the same moment has nothing more to tell.
+        if (!from_ || !from_->isVisible()) return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        QAccessibleAnnouncementEvent event(from_, sentence);
+        QAccessible::updateAccessibility(&event);
+#else
+        auto* note = new Announcement(this, sentence);
+        note->show();
+        shown_.push_back(note);
+        if (shown_.size() > 4) {
+            delete shown_.front();
+            shown_.pop_front();
+        }
+#endif
     }
 
-    std::array<Announcement*, 4> turns_{};
-    std::size_t turn_ = 0;
     QStringList pending_;
+    QPointer<QWidget> from_;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    std::deque<Announcement*> shown_;
+#endif
 };
 
+// The announcer and its notifications say nothing of their own but the sentence they carry.
 template <QAccessible::Role kRole> class SilentAccessible : public QAccessibleWidget {
   public:
     explicit SilentAccessible(QWidget* widget) : QAccessibleWidget(widget, kRole) {}
     QString text(QAccessible::Text kind) const override {
-        if (kind != QAccessible::Name) return {};
-        auto* announcement = qobject_cast<Announcement*>(widget());
-        return announcement ? announcement->sentence : QString();
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+        if (auto* note = qobject_cast<Announcement*>(widget()); note && kind == QAccessible::Name)
+            return note->sentence;
+#endif
+        (void)kind;
+        return {};
     }
 };
 
@@ -111,8 +129,10 @@ QAccessibleInterface* gameControls(const QString& className, QObject* object) {
         return new CaptionAccessible(static_cast<Label*>(object));
     if (className == QLatin1String("ui::Announcer"))
         return new SilentAccessible<QAccessible::StatusBar>(static_cast<QWidget*>(object));
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (className == QLatin1String("ui::Announcement"))
         return new SilentAccessible<QAccessible::Notification>(static_cast<QWidget*>(object));
+#endif
     return nullptr;
 }
 
@@ -128,15 +148,10 @@ void installAccessibility() {
 
 void announce(QWidget* from, const QString& sentence) {
     if (sentence.isEmpty()) return;
-    if (listener()) listener()(sentence);
     QWidget* window = from->window();
     auto* announcer = window->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly);
     if (!announcer) announcer = new Announcer(window);
-    announcer->say(sentence);
-}
-
-void setAnnouncementListener(std::function<void(const QString&)> heard) {
-    listener() = std::move(heard);
+    announcer->say(from, sentence);
 }
 
 } // namespace ui

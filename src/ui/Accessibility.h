@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 class QWidget;
 
@@ -18,12 +17,7 @@ void installAccessibility();
 
 // Tells a screen reader what the player's last key or click did, in the game's words ("You draw
 // Ten of Hearts: 19."). The sentences of one moment reach it together, once, after the event
-// that caused them, as a notification of the window `from` is in: the one thing Orca speaks of
-// a control that does not have the keyboard. Nothing is shown on screen.
+// that caused them, from the screen `from`, while it is shown. Nothing is shown on screen.
 void announce(QWidget* from, const QString& sentence);
-
-// Hears every sentence as it is announced; where no screen reader runs, as in the tests, this
-// is the one way to know what it would have been told.
-void setAnnouncementListener(std::function<void(const QString&)> listener);
 
 } // namespace ui

@@ -22,12 +22,16 @@ class Frames : public QObject {
                ' ' + shownControls(table_);
     }
     QString before;
-    QStringList painted; // with the cash saved then; the table as it was before the click left out
+    // Each new look of the table, with the cash saved when it was first painted; the table as it
+    // was before the click left out.
+    QStringList painted;
 
   private:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && now() != before)
+        if (event->type() == QEvent::Paint && now() != before) {
+            before = now();
             painted << now() + " $" + t_.bytes(game::CurrentMoneyFile).trimmed();
+        }
         return false;
     }
     const TestGame& t_;

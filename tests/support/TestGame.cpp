@@ -4,14 +4,42 @@
 #include "TestGame.h"
 
 #include "game/Records.h"
-#include "ui/Accessibility.h"
-
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+namespace {
+
+QStringList& overheard() {
+    static QStringList sentences;
+    return sentences;
+}
+
+// Where a screen reader's sentences leave the game: Qt 6.8's announcements, or on older Qt the
+// notifications shown, read as they appear.
+void overhear(QAccessibleEvent* event) {
+    QString sentence;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement)
+        sentence = static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#else
+    QAccessibleInterface* node = event->accessibleInterface();
+    if (event->type() == QAccessible::ObjectShow && node && node->role() == QAccessible::Notification)
+        sentence = node->text(QAccessible::Name);
+#endif
+    if (sentence.isEmpty()) return;
+    const auto* source = qobject_cast<QWidget*>(event->object());
+    overheard() << (source && source->isVisible() ? sentence : "(unseen) " + sentence);
+}
+
+} // namespace
 
 TestGame::TestGame() {
     QVERIFY2(dir_.isValid(), "no temporary program folder");
@@ -27,11 +55,19 @@ TestGame::TestGame() {
     QFile::link(QStringLiteral(VANTRELL_GRAPHICS_DIR), dir_.path() + "/Graphics");
     game_ = std::make_unique<app::Game>(
         game::GameContext{game::ProgramFolder(dir_.path()), dialogs, random, true});
-    ui::setAnnouncementListener([this](const QString& sentence) { heard << sentence; });
+    overheard().clear();
+    // Offscreen, the accessibility layer passes nothing on until a screen reader asks for it.
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(overhear);
 }
 
 TestGame::~TestGame() {
-    ui::setAnnouncementListener(nullptr);
+    QAccessible::installUpdateHandler(nullptr);
+}
+
+QStringList& TestGame::heard() {
+    QCoreApplication::processEvents(); // what the last click said reaches the reader after it
+    return overheard();
 }
 
 QString TestGame::path(const char* gameName) const {
@@ -77,6 +113,7 @@ void TestGame::click(QWidget* control) {
     QVERIFY2(control, "no such control");
     QVERIFY2(control->isVisible(), qPrintable(control->objectName() + " is not visible"));
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
+    QCoreApplication::processEvents(); // as the game's loop would before the player's next move
 }
 
 void TestGame::movePointer(QWidget* screen, QPoint at) {

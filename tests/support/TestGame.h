@@ -33,8 +33,9 @@ class TestGame {
 
     ScriptedDialogs dialogs;
     ScriptedRandom random;
-    // Every sentence told to a screen reader, in order.
-    QStringList heard;
+    // Every sentence the screen reader has been told so far, in order, as the accessibility
+    // layer passed it on; one said while its screen was hidden starts with "(unseen) ".
+    QStringList& heard();
 
     app::Game& game() { return *game_; }
     ui::ScreenModel& screens() { return game_->screens(); }
