@@ -322,7 +322,8 @@ void CasinoTable::playerStand() {
 void CasinoTable::finishClick() {
     if (!saveDue_) return;
     saveDue_ = false;
-    ui::announce(this, picStatus->spokenName() + QStringLiteral(". Cash $%1.").arg(purse_.Money));
+    // The cash on display changes only at the reset, and is said then.
+    ui::announce(this, picStatus->spokenName() + QLatin1Char('.'));
     // The two synced file writes take longer than a frame: the player sees (or hears) the end of
     // the hand first, all of the click's steps at once, and the save is still over before the
     // next click is handled.

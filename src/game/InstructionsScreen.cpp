@@ -66,6 +66,8 @@ void InstructionsScreen::TurnPage(int step) {
     if (next >= 1 && next <= PageCount) Page = static_cast<std::int16_t>(next);
     picInstruct->setPicture(context_.folder.path(pagePicture(Page)),
                             QStringLiteral("Instructions, page %1 of %2").arg(Page).arg(PageCount));
+    // The page's words are drawn into its picture; a screen reader finds them as its description.
+    picInstruct->setAccessibleDescription(spokenInstructionPage(Page));
     imgNext->setVisible(Page != PageCount);
     imgBack->setVisible(Page != 1);
     lblPage->setCaption(QStringLiteral("Page ") + QString::number(Page));

@@ -3,6 +3,7 @@
 
 #include "school/SchoolScreen.h"
 
+#include "ui/Accessibility.h"
 #include "ui/ScreenModel.h"
 
 namespace school {
@@ -36,9 +37,12 @@ SchoolScreen::SchoolScreen(ui::ScreenModel& screens, const game::GameContext& co
     connect(this, &ui::Screen::backgroundPointerMoved, this, [this] { lblDesc->setCaption({}); });
     connect(imgTour, &ui::ImageButton::clicked, this, &SchoolScreen::enterTournament);
     connect(imgQuit, &ui::ImageButton::clicked, this, &SchoolScreen::leave);
-    // The keyboard reaches the tournament's picture as the pointer does, and shows the same.
-    connect(imgTour, &ui::ImageButton::focusEntered, this,
-            [this] { lblDesc->setCaption(tournamentDescription()); });
+    // The keyboard reaches the tournament's picture as the pointer does, and shows the same,
+    // which a screen reader then reads out.
+    connect(imgTour, &ui::ImageButton::focusEntered, this, [this] {
+        lblDesc->setCaption(tournamentDescription());
+        ui::announce(this, lblDesc->caption());
+    });
 
     bindKey(QStringLiteral("T"), {imgTour});
     bindKey(QStringLiteral("Esc"), {imgQuit});

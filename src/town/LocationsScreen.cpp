@@ -4,6 +4,7 @@
 #include "town/LocationsScreen.h"
 
 #include "town/TownScreens.h"
+#include "ui/Accessibility.h"
 #include "ui/Dialogs.h"
 #include "ui/ScreenModel.h"
 
@@ -85,8 +86,10 @@ QString LocationsScreen::selectedText() const {
 }
 
 void LocationsScreen::describeSelection() {
-    if (const Place* place = placeNamed(selectedText()))
+    if (const Place* place = placeNamed(selectedText())) {
         lblLocation->setCaption(QString::fromLatin1(place->description));
+        ui::announce(this, lblLocation->caption());
+    }
 }
 
 void LocationsScreen::go() {

@@ -23,6 +23,28 @@ void press(TestGame& t, std::initializer_list<int> keys, Qt::KeyboardModifiers m
         QWidget* focused = QApplication::focusWidget();
         QTest::keyClick(focused ? focused : window, Qt::Key(key), modifiers);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+// Plays a line of keys: "Down", "Alt+W" and the like are pressed, "type:30" types, "tab:Stats"
+// presses Tab until that control has the keyboard, "wait" lets the bank's wait run out.
+void play(TestGame& t, const QString& keys) {
+    for (const QString& key : keys.split(' ')) {
+        if (key.startsWith("type:")) {
+            QTest::keyClicks(QApplication::focusWidget(), key.mid(5));
+        } else if (key.startsWith("tab:")) {
+            for (int k = 0; k < 6 && QApplication::focusWidget()->accessibleName() != key.mid(4); ++k)
+                press(t, {Qt::Key_Tab});
+        } else if (key == "wait") {
+            auto* bank = t.screens().screenAs<bank::BankScreen>(ScreenId::Bank);
+            for (ui::GameTimer* timer : {bank->tmrDots, bank->tmrStatus, bank->tmrWait})
+                timer->fire();
+            QCoreApplication::processEvents();
+        } else {
+            const QKeyCombination combination = QKeySequence(key)[0];
+            press(t, {combination.key()}, combination.keyboardModifiers());
+        }
     }
 }
 
@@ -97,16 +119,15 @@ class KeyboardTest : public QObject {
         QCOMPARE(front(t), ScreenId::School);
         press(t, {Qt::Key_Return, Qt::Key_S, Qt::Key_T});
         auto* hall = t.screens().screenAs<school::TournamentTable>(ScreenId::Tournament);
-        t.heard.clear();
+        t.heard().clear();
         for (int round = 1; round <= 5; ++round) {
             t.random.dealingRanks({13, 12, 10, 8});
             press(t, {Qt::Key_Return, Qt::Key_Escape, Qt::Key_S});
             QCOMPARE(front(t), ScreenId::Tournament);
         }
-        QCOMPARE(t.heard.mid(12), QStringList({"Round 5. You have King of Spades and Queen of "
-                                                "Spades: 20. The dealer shows Eight of Spades.",
-                                                "The dealer turns up Ten of Spades: 18.",
-                                                "You win."}));
+        QCOMPARE(t.heard().mid(8), QStringList({"Round 5. You have King of Spades and Queen of "
+                                               "Spades: 20. The dealer shows Eight of Spades.",
+                                               "The dealer turns up Ten of Spades: 18. You win."}));
         QCOMPARE(hall->roundNumber(), 5);
         t.dialogs.takeMessages();
         press(t, {Qt::Key_Return});
@@ -125,14 +146,14 @@ class KeyboardTest : public QObject {
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("150"));
         press(t, {Qt::Key_Return});
         QCOMPARE(bank->txtInput->text(), "150");
-        t.heard.clear();
+        t.heard().clear();
         press(t, {Qt::Key_D}, Qt::AltModifier);
         for (ui::GameTimer* timer : {bank->tmrDots, bank->tmrStatus, bank->tmrWait})
             timer->fire(); // the dots tick unheard
+        QCOMPARE(t.heard(), QStringList({"Depositing money, please wait.",
+                                       "Money: $250. Bank Account: $150."}));
         press(t, {Qt::Key_Escape});
         saved(250, 150);
-        QCOMPARE(t.heard, QStringList({"Depositing money, please wait.",
-                                       "Money: $250. Bank Account: $150."}));
 
         // Home, first in the list, where a fourth Up stays: Tab to Sleep, Space presses it; Y and
         // Enter end the game.
@@ -147,6 +168,58 @@ class KeyboardTest : public QObject {
         QCOMPARE(t.integer("\\Files\\TempFiles\\CurrentSlot.txt"), 0);
         QCOMPARE(QStringList(t.dialogs.messages()) << QString::number(t.dialogs.unscripted()),
                  QStringList{"0"});
+    }
+
+    // What a blind player hears at each place but the tables, played from the main menu with
+    // Ann's game in slot 1: each key's sentences once, as the display shows them. A sentence
+    // ending in "*" is its beginning.
+    void heardAroundTown_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("heard");
+        const QString saved = " Slot 1: Ann, money $80, bank $40. Slot 2: empty. Slot 3: empty.";
+        const QString town = "C 1 Down Down Down";
+        const QStringList places = {"Go home to write in your diary, view your stats, and sleep.",
+                                    "Go to the casino to bet money on Blackjack games.",
+                                    "Go to your school to participate in special events."};
+        QTest::newRow("slot screens")
+            << "N Esc C" << QStringList{"Click on a slot to begin new game. Warning: Data will be "
+                                        "overwritten." + saved,
+                                        "Click on a slot to continue a saved game." + saved};
+        QTest::newRow("instructions, turned on and back")
+            << "I Right Right Left Esc"
+            << QStringList{"Page 1 of 4. Welcome to Vantrell.*", "Page 2 of 4. The casino.*",
+                           "Page 3 of 4.*", "Page 2 of 4. The casino.*"};
+        QTest::newRow("the town, then the school by Tab")
+            << town + " Return tab:Tournament"
+            << QStringList{"Click on a slot to continue*"} + places + QStringList{"Win 5 rounds of Blackjack to recieve $200. (Note that Doubling "
+                                 "Down is not allowed since you aren't wagering any money "
+                                 "anyways.)"};
+        QTest::newRow("bank: a withdrawal, a refusal, nonsense")
+            << "C 1 B Return type:30 Alt+W wait type:500 Alt+D wait type:-5 Alt+D wait"
+            << QStringList{"Click on a slot to continue*",
+                           "Go to the bank to deposit and withdraw money.",
+                           "Name: Ann. Money: $80. Bank Account: $40.",
+                           "Withdrawing money, please wait.", "Money: $110. Bank Account: $10.",
+                           "You do not have that much money to deposit.",
+                           "Money: $110. Bank Account: $10.", "Invalid Input.",
+                           "Money: $110. Bank Account: $10."};
+        QTest::newRow("home's stats")
+            << "C 1 H Return tab:Stats Space"
+            << QStringList{"Click on a slot to continue*", places[0],
+                           "Name: Ann. Money: $80. Bank: $40."};
+    }
+    void heardAroundTown() {
+        QFETCH(QString, keys);
+        QFETCH(QStringList, heard);
+        TestGame t;
+        t.setCurrentGame(1, 80, 40, "Ann");
+        t.start();
+        t.heard().clear();
+        play(t, keys);
+        QCOMPARE(t.heard().size(), heard.size());
+        for (qsizetype k = 0; k < heard.size(); ++k)
+            if (!heard[k].endsWith('*') || !t.heard()[k].startsWith(heard[k].chopped(1)))
+                QCOMPARE(t.heard()[k], heard[k]);
     }
 };
 
