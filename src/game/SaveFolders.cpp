@@ -42,11 +42,21 @@ bool mayWriteIn(const QString& folder) {
     return probe.open();
 }
 
+// An installed copy's program folder is where the installation puts it under its prefix
+// (/usr/lib/games/vantrell): its Files/ belong to the package, which an upgrade replaces and a
+// purge deletes, so its saves go elsewhere even when root, who may write there, plays.
+bool installedCopy(const QString& programRoot) {
+    const QString installed = QDir::cleanPath(QStringLiteral(VANTRELL_INSTALL_DIR));
+    const QString root = QDir::cleanPath(programRoot);
+    return QDir::isAbsolutePath(installed) ? root == installed
+                                           : root.endsWith(QLatin1Char('/') + installed);
+}
+
 } // namespace
 
 QString defaultSaveFolder(const QString& programRoot, const QString& dataFolder) {
     const ProgramFolder portable(programRoot);
-    if (mayWriteIn(portable.root())) return portable.saveFolder();
+    if (!installedCopy(portable.root()) && mayWriteIn(portable.root())) return portable.saveFolder();
     return QDir::cleanPath(dataFolder + QStringLiteral("/Files"));
 }
 

@@ -19,18 +19,23 @@ class SaveLocationTest : public QObject {
 
   private slots:
     void savesBesideAPortableCopyElseInThePlayersFolder_data() {
-        QTest::addColumn<bool>("writable");
-        QTest::newRow("portable") << true;
-        QTest::newRow("installed") << false;
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<bool>("portable");
+        QTest::newRow("portable") << "@" << true;
+        // /proc takes no new file from anyone, root included.
+        QTest::newRow("installed, not the player's to write") << "/proc" << false;
+        // Root may write in the package's folder, whose Files/ an upgrade replaces.
+        QTest::newRow("installed, root playing") << "@/usr/lib/games/vantrell" << false;
     }
     void savesBesideAPortableCopyElseInThePlayersFolder() {
-        QFETCH(bool, writable);
-        // /proc takes no new file from anyone, root included: an installed copy's folder.
+        QFETCH(QString, program);
+        QFETCH(bool, portable);
         const QTemporaryDir dir;
-        const QString program = writable ? dir.path() : QStringLiteral("/proc");
+        program.replace('@', dir.path());
+        QVERIFY(QDir().mkpath(program));
         const QString saves = game::defaultSaveFolder(program, "/home/p/data");
         QCOMPARE(game::ProgramFolder(program, saves).path("\\Files\\Slot2\\Money.txt"),
-                 (writable ? dir.path() + "/Files" : "/home/p/data/Files") + "/Slot2/Money.txt");
+                 (portable ? program + "/Files" : "/home/p/data/Files") + "/Slot2/Money.txt");
     }
 
     void seedingCopiesOnlyMissingFilesByteForByte() {
