@@ -66,6 +66,7 @@ pid_t spawn(const std::vector<std::string>& command, const std::vector<std::stri
 struct Start {
     double ms = -1;
     long rssKb = 0;
+    double cpuMs = 0; // user and system time: what the start costs, whatever else runs
     double lastPaintMs = -1; // within a second of the first, on the warm-up runs only
 };
 
@@ -129,6 +130,8 @@ public:
         while (wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
         }
         start.rssKb = usage.ru_maxrss;
+        start.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                      (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
         // A killed client's last events (its windows destroyed) are left behind, not counted.
         xcb_flush(connection_);
         while (xcb_generic_event_t* late = xcb_poll_for_event(connection_)) free(late);
@@ -154,6 +157,7 @@ private:
 struct Series {
     std::vector<double> ms;
     std::vector<double> rss;
+    std::vector<double> cpu;
     static double median(std::vector<double> v) {
         std::sort(v.begin(), v.end());
         return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
@@ -197,7 +201,9 @@ int main(int argc, char* argv[]) {
             settled[1] = g.lastPaintMs - g.ms;
         }
         Series g, b;
+        std::vector<double> pairRatios;
         for (int i = 0; i < pairs; ++i) {
+            Start pair[2];
             for (int k = 0; k < 2; ++k) {
                 const bool gameTurn = (k == 0) == (i % 2 == 1);
                 const Start s = x.time(gameTurn ? game : bare, environment, false);
@@ -210,21 +216,25 @@ int main(int argc, char* argv[]) {
                 Series& into = gameTurn ? g : b;
                 into.ms.push_back(s.ms);
                 into.rss.push_back(double(s.rssKb));
+                into.cpu.push_back(s.cpuMs);
+                pair[gameTurn] = s;
             }
+            if (pair[0].ms > 0 && pair[1].ms > 0) pairRatios.push_back(pair[1].ms / pair[0].ms);
         }
         if (g.ms.empty() || b.ms.empty()) fail("nothing measured");
-        const double gm = Series::median(g.ms), bm = Series::median(b.ms);
+        const auto line = [](const char* name, const Series& s, double settled) {
+            std::printf("  %-12s %7.1f ms  (%.1f, %.1f)   cpu %6.1f ms   %5.1f MB   (last drawing +%.1f ms)\n",
+                        name, Series::median(s.ms), *std::min_element(s.ms.begin(), s.ms.end()),
+                        *std::max_element(s.ms.begin(), s.ms.end()), Series::median(s.cpu),
+                        Series::median(s.rss) / 1024, settled);
+        };
         std::printf("process start to first paint on Xvfb, median of %d pairs (fastest, slowest)\n",
                     pairs);
-        std::printf("  game          %7.1f ms  (%.1f, %.1f)  %6.1f MB  (last drawing +%.1f ms)\n",
-                    gm, *std::min_element(g.ms.begin(), g.ms.end()),
-                    *std::max_element(g.ms.begin(), g.ms.end()), Series::median(g.rss) / 1024,
-                    settled[1]);
-        std::printf("  bare window   %7.1f ms  (%.1f, %.1f)  %6.1f MB  (last drawing +%.1f ms)\n",
-                    bm, *std::min_element(b.ms.begin(), b.ms.end()),
-                    *std::max_element(b.ms.begin(), b.ms.end()), Series::median(b.rss) / 1024,
-                    settled[0]);
-        std::printf("  ratio         %7.2f               memory %.2f\n", gm / bm,
+        line("game", g, settled[1]);
+        line("bare window", b, settled[0]);
+        std::printf("  ratio        %7.2f  (median of the pairs' own ratios %.2f)   cpu %.2f   memory %.2f\n",
+                    Series::median(g.ms) / Series::median(b.ms), Series::median(pairRatios),
+                    Series::median(g.cpu) / Series::median(b.cpu),
                     Series::median(g.rss) / Series::median(b.rss));
     }
     kill(server, SIGTERM);

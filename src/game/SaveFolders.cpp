@@ -9,7 +9,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryFile>
 
@@ -27,12 +26,23 @@ void writeIfMissing(const QString& path, const QByteArray& record) {
 // A save cut short at the last moment by a crash can leave its finished temporary copy beside
 // the file ("Money.txt.Ab12Cd"); the file itself holds the old record or the new one, so the copy
 // is only litter.
+// Matched by hand: compiling a regular expression cost the start more than the whole walk.
+bool isLeftoverCopy(const QString& name) {
+    static const char* const records[] = {"Name", "Money", "Bank", "CurrentSlot", "CurrentMoney",
+                                          "CurrentBank"};
+    const qsizetype stem = name.size() - 11; // ".txt." and six letters or digits
+    if (stem < 1 || name.mid(stem, 5) != QLatin1String(".txt.")) return false;
+    for (qsizetype k = stem + 5; k < name.size(); ++k)
+        if (name[k].unicode() > 127 || !name[k].isLetterOrNumber()) return false;
+    for (const char* record : records)
+        if (QStringView(name).left(stem) == QLatin1String(record)) return true;
+    return false;
+}
+
 void dropLeftoverCopies(const QString& folder) {
-    static const QRegularExpression leftover(QStringLiteral(
-        "^(Name|Money|Bank|CurrentSlot|CurrentMoney|CurrentBank)\\.txt\\.[A-Za-z0-9]{6}$"));
     QDir dir(folder);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
-        if (leftover.match(name).hasMatch()) dir.remove(name);
+        if (isLeftoverCopy(name)) dir.remove(name);
 }
 
 // Whether the player may create files in folder: tried rather than read from its permissions, so a
