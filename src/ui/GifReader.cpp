@@ -5,7 +5,6 @@
 
 #include <QFile>
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -13,15 +12,18 @@ namespace ui {
 
 namespace {
 
-// The LZW codes of one image, unpacked into colour indices.
-bool unpack(const QByteArray& data, int minimumCodeSize, uchar* out, qsizetype count) {
+// The LZW codes of one image, unpacked straight into pixels of the colour table's colours.
+bool unpack(const QByteArray& data, int minimumCodeSize, const std::array<QRgb, 256>& colours,
+            int colourCount, QRgb* out, qsizetype count) {
     if (minimumCodeSize < 2 || minimumCodeSize > 8) return false;
     constexpr int MaxCodes = 4096;
     std::array<uint16_t, MaxCodes> prefix{}, length{};
-    std::array<uchar, MaxCodes> suffix{}, first{};
+    std::array<uchar, MaxCodes> first{};
+    std::array<QRgb, MaxCodes> suffix{};
     const int clear = 1 << minimumCodeSize, end = clear + 1;
     for (int c = 0; c < clear; ++c) {
-        suffix[c] = first[c] = uchar(c);
+        suffix[c] = colours[c];
+        first[c] = uchar(c);
         length[c] = 1;
     }
     int codeSize = minimumCodeSize + 1, next = end + 1, previous = -1;
@@ -41,6 +43,7 @@ bool unpack(const QByteArray& data, int minimumCodeSize, uchar* out, qsizetype c
             continue;
         }
         if (code == end) break;
+        if (code < clear && code >= colourCount) return false; // a colour the table lacks
         if (previous < 0) {
             if (code >= clear) return false; // the first code after a clear is a colour
         } else if (code > next || code == MaxCodes) {
@@ -48,7 +51,7 @@ bool unpack(const QByteArray& data, int minimumCodeSize, uchar* out, qsizetype c
         } else if (next < MaxCodes) {
             // A code not yet in the table stands for the previous string and its first colour.
             prefix[next] = uint16_t(previous);
-            suffix[next] = first[code == next ? previous : code];
+            suffix[next] = colours[first[code == next ? previous : code]];
             first[next] = first[previous];
             length[next] = uint16_t(length[previous] + 1);
             if (++next == (1 << codeSize) && codeSize < 12) ++codeSize;
@@ -58,7 +61,7 @@ bool unpack(const QByteArray& data, int minimumCodeSize, uchar* out, qsizetype c
         qsizetype at = written + stringLength - 1;
         for (int string = code; string >= clear; string = prefix[string])
             out[at--] = suffix[string];
-        out[at] = first[code];
+        out[at] = colours[first[code]];
         written += stringLength;
         previous = code;
     }
@@ -109,16 +112,11 @@ QImage readOwnGif(const QString& path) {
         data.append(bytes.constData() + at + 1, b[at]);
         at += b[at] + 1;
     }
-    QByteArray indices(qsizetype(width) * height, Qt::Uninitialized);
-    if (!unpack(data, minimumCodeSize, reinterpret_cast<uchar*>(indices.data()), indices.size()))
-        return QImage();
-    const auto* index = reinterpret_cast<const uchar*>(indices.constData());
-    if (*std::max_element(index, index + indices.size()) >= colourCount) return QImage();
     QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) line[x] = colours[*index++];
-    }
+    if (image.isNull() || image.bytesPerLine() != width * qsizetype(sizeof(QRgb)) ||
+        !unpack(data, minimumCodeSize, colours, colourCount, reinterpret_cast<QRgb*>(image.bits()),
+                qsizetype(width) * height))
+        return QImage();
     return image;
 }
 
