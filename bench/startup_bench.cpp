@@ -67,6 +67,7 @@ struct Start {
     double ms = -1;
     long rssKb = 0;
     double cpuMs = 0; // user and system time: what the start costs, whatever else runs
+    long faults = 0;  // pages the kernel had to map in (minor faults), a good part of its time
     double lastPaintMs = -1; // within a second of the first, on the warm-up runs only
 };
 
@@ -130,6 +131,7 @@ public:
         while (wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
         }
         start.rssKb = usage.ru_maxrss;
+        start.faults = usage.ru_minflt + usage.ru_majflt;
         start.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
                       (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
         // A killed client's last events (its windows destroyed) are left behind, not counted.
@@ -158,6 +160,7 @@ struct Series {
     std::vector<double> ms;
     std::vector<double> rss;
     std::vector<double> cpu;
+    std::vector<double> faults;
     static double median(std::vector<double> v) {
         std::sort(v.begin(), v.end());
         return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
@@ -217,16 +220,18 @@ int main(int argc, char* argv[]) {
                 into.ms.push_back(s.ms);
                 into.rss.push_back(double(s.rssKb));
                 into.cpu.push_back(s.cpuMs);
+                into.faults.push_back(double(s.faults));
                 pair[gameTurn] = s;
             }
             if (pair[0].ms > 0 && pair[1].ms > 0) pairRatios.push_back(pair[1].ms / pair[0].ms);
         }
         if (g.ms.empty() || b.ms.empty()) fail("nothing measured");
         const auto line = [](const char* name, const Series& s, double settled) {
-            std::printf("  %-12s %7.1f ms  (%.1f, %.1f)   cpu %6.1f ms   %5.1f MB   (last drawing +%.1f ms)\n",
+            std::printf("  %-12s %7.1f ms  (%.1f, %.1f)   cpu %6.1f ms   %5.1f MB   %5.0f faults"
+                        "   (last drawing +%.1f ms)\n",
                         name, Series::median(s.ms), *std::min_element(s.ms.begin(), s.ms.end()),
                         *std::max_element(s.ms.begin(), s.ms.end()), Series::median(s.cpu),
-                        Series::median(s.rss) / 1024, settled);
+                        Series::median(s.rss) / 1024, Series::median(s.faults), settled);
         };
         std::printf("process start to first paint on Xvfb, median of %d pairs (fastest, slowest)\n",
                     pairs);

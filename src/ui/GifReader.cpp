@@ -107,6 +107,7 @@ QImage readOwnGif(const QString& path) {
     if (!readTable(flags) || colourCount == 0 || at >= size) return QImage();
     const int minimumCodeSize = b[at++];
     QByteArray data;
+    data.reserve(size - at); // one allocation, not one for each doubling
     while (at < size && b[at]) {
         if (at + 1 + b[at] > size) return QImage();
         data.append(bytes.constData() + at + 1, b[at]);
