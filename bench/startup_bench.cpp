@@ -13,9 +13,6 @@
 // It starts a private Xvfb and no window manager. Whatever else the children need comes from
 // this process's environment: the session bus, and through it the desktop's accessibility switch.
 
-#include <xcb/damage.h>
-#include <xcb/xcb.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -32,6 +29,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
 
 extern char** environ;
 
@@ -47,8 +46,10 @@ using Clock = std::chrono::steady_clock;
 // Descriptors not marked close-on-exec stay open in the child: Xvfb's -displayfd pipe.
 pid_t spawn(const std::vector<std::string>& command, const std::vector<std::string>& environment) {
     std::vector<char*> argv, envp;
-    for (const std::string& a : command) argv.push_back(const_cast<char*>(a.c_str()));
-    for (const std::string& e : environment) envp.push_back(const_cast<char*>(e.c_str()));
+    for (const std::string& a : command)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    for (const std::string& e : environment)
+        envp.push_back(const_cast<char*>(e.c_str()));
     argv.push_back(nullptr);
     envp.push_back(nullptr);
     posix_spawn_file_actions_t files;
@@ -72,15 +73,16 @@ struct Start {
 };
 
 class Display {
-public:
+  public:
     explicit Display(const std::string& name) : name_(name) {
         connection_ = xcb_connect(name.c_str(), nullptr);
         if (xcb_connection_has_error(connection_)) fail("cannot open the X display");
-        const xcb_query_extension_reply_t* damage = xcb_get_extension_data(connection_, &xcb_damage_id);
+        const xcb_query_extension_reply_t* damage =
+            xcb_get_extension_data(connection_, &xcb_damage_id);
         if (!damage || !damage->present) fail("the X server has no DAMAGE extension");
         damageEvent_ = damage->first_event + XCB_DAMAGE_NOTIFY;
-        free(xcb_damage_query_version_reply(connection_, xcb_damage_query_version(connection_, 1, 1),
-                                            nullptr));
+        free(xcb_damage_query_version_reply(connection_,
+                                            xcb_damage_query_version(connection_, 1, 1), nullptr));
         root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
         const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
         xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
@@ -113,7 +115,8 @@ public:
                 const auto* damage = reinterpret_cast<xcb_damage_notify_event_t*>(event);
                 if (ours.count(damage->drawable)) {
                     if (start.ms < 0) {
-                        start.ms = std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+                        start.ms =
+                            std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
                         // Watched one second further on the warm-up runs: drawing again at once
                         // (as the X server reports a shared-memory image) is one paint; later,
                         // the first was not yet the menu.
@@ -136,14 +139,16 @@ public:
                       (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
         // A killed client's last events (its windows destroyed) are left behind, not counted.
         xcb_flush(connection_);
-        while (xcb_generic_event_t* late = xcb_poll_for_event(connection_)) free(late);
+        while (xcb_generic_event_t* late = xcb_poll_for_event(connection_))
+            free(late);
         return start;
     }
 
-private:
+  private:
     xcb_generic_event_t* next(Clock::time_point until) {
         if (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) return event;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now());
         pollfd fd{xcb_get_file_descriptor(connection_), POLLIN, 0};
         poll(&fd, 1, int(std::max<long>(0, left.count())));
         if (xcb_connection_has_error(connection_)) fail("lost the X display");
@@ -195,7 +200,8 @@ int main(int argc, char* argv[]) {
     {
         Display x(display);
         const std::vector<std::string> game{argc > 2 ? argv[2] : VANTRELL_PROGRAM_DIR "/vantrell"};
-        const std::vector<std::string> bare{VANTRELL_BARE_WINDOW, VANTRELL_PROGRAM_DIR "/Graphics/StartBackground.GIF"};
+        const std::vector<std::string> bare{VANTRELL_BARE_WINDOW,
+                                            VANTRELL_PROGRAM_DIR "/Graphics/StartBackground.GIF"};
         // The first runs fill the file cache and start whatever the session starts on demand.
         double settled[2] = {};
         for (int warm = 0; warm < 2; ++warm) {
@@ -237,7 +243,8 @@ int main(int argc, char* argv[]) {
                     pairs);
         line("game", g, settled[1]);
         line("bare window", b, settled[0]);
-        std::printf("  ratio        %7.2f  (median of the pairs' own ratios %.2f)   cpu %.2f   memory %.2f\n",
+        std::printf("  ratio        %7.2f  (median of the pairs' own ratios %.2f)   cpu %.2f   "
+                    "memory %.2f\n",
                     Series::median(g.ms) / Series::median(b.ms), Series::median(pairRatios),
                     Series::median(g.cpu) / Series::median(b.cpu),
                     Series::median(g.rss) / Series::median(b.rss));

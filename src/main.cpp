@@ -17,9 +17,7 @@
 #include <QTextStream>
 #include <QWidget>
 #include <QWindow>
-
 #include <unistd.h>
-
 #include <vector>
 
 namespace {
@@ -57,7 +55,8 @@ void showTroubleOutsideATerminal(const QString& text, QByteArrayList qtArguments
     if (named >= 0 && named + 1 < qtArguments.size()) qtArguments.remove(named, 2);
     qtArguments << "-platform" << platform;
     std::vector<char*> argv;
-    for (QByteArray& argument : qtArguments) argv.push_back(argument.data());
+    for (QByteArray& argument : qtArguments)
+        argv.push_back(argument.data());
     int argc = int(argv.size());
     argv.push_back(nullptr);
     const QApplication application(argc, argv.data());
@@ -70,7 +69,7 @@ void showTroubleOutsideATerminal(const QString& text, QByteArrayList qtArguments
 // looking up Qt's image plugins for it, held up the first paint by a few per cent of the start.
 // The desktop shows the icon of the game's menu entry meanwhile.
 class IconAfterFirstPaint : public QObject {
-public:
+  public:
     explicit IconAfterFirstPaint(QString path) : path_(std::move(path)) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
         // Qt paints the window as it handles its first expose, before the queued call runs.
@@ -82,7 +81,7 @@ public:
         return false;
     }
 
-private:
+  private:
     QString path_;
 };
 

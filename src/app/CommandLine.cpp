@@ -108,8 +108,8 @@ Launch readCommandLine(const QStringList& arguments, const QString& programRoot,
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         launch.exitStatus = 0;
         // Read before any application object exists, which is where Qt takes the program's name.
-        launch.console = parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                   arguments.value(0));
+        launch.console =
+            parser.helpText().replace(QStringLiteral("<executable_name>"), arguments.value(0));
         return launch;
     }
     if (parser.isSet(QStringLiteral("version"))) {

@@ -23,13 +23,11 @@ void writeIfMissing(const QString& path, const QByteArray& record) {
     if (file.open(QIODevice::WriteOnly) && file.write(record) == record.size()) file.commit();
 }
 
-// A save cut short at the last moment by a crash can leave its finished temporary copy beside
-// the file ("Money.txt.Ab12Cd"); the file itself holds the old record or the new one, so the copy
-// is only litter.
-// Matched by hand: compiling a regular expression cost the start more than the whole walk.
+// A record's name, ".txt." and six letters or digits: a leftover copy (see below). Matched by
+// hand, as compiling a regular expression cost the start more than the rest of the walk.
 bool isLeftoverCopy(const QString& name) {
-    static const char* const records[] = {"Name", "Money", "Bank", "CurrentSlot", "CurrentMoney",
-                                          "CurrentBank"};
+    static const char* const records[] = {"Name",        "Money",        "Bank",
+                                          "CurrentSlot", "CurrentMoney", "CurrentBank"};
     const qsizetype stem = name.size() - 11; // ".txt." and six letters or digits
     if (stem < 1 || name.mid(stem, 5) != QLatin1String(".txt.")) return false;
     for (qsizetype k = stem + 5; k < name.size(); ++k)
@@ -39,6 +37,9 @@ bool isLeftoverCopy(const QString& name) {
     return false;
 }
 
+// A save cut short at the last moment by a crash can leave its finished temporary copy beside
+// the file ("Money.txt.Ab12Cd"); the file itself holds the old record or the new one, so the copy
+// is only litter.
 void dropLeftoverCopies(const QString& folder) {
     QDir dir(folder);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
@@ -66,7 +67,8 @@ bool installedCopy(const QString& programRoot) {
 
 QString defaultSaveFolder(const QString& programRoot, const QString& dataFolder) {
     const ProgramFolder portable(programRoot);
-    if (!installedCopy(portable.root()) && mayWriteIn(portable.root())) return portable.saveFolder();
+    if (!installedCopy(portable.root()) && mayWriteIn(portable.root()))
+        return portable.saveFolder();
     return QDir::cleanPath(dataFolder + QStringLiteral("/Files"));
 }
 

@@ -4,7 +4,6 @@
 #include "ui/GifReader.h"
 
 #include <QFile>
-
 #include <array>
 #include <cstdint>
 
@@ -95,7 +94,8 @@ QImage readOwnGif(const QString& path) {
     while (at + 2 < size && b[at] == 0x21) {
         if (b[at + 1] == 0xF9 && at + 3 < size && (b[at + 3] & 1)) return QImage();
         at += 2;
-        while (at < size && b[at]) at += b[at] + 1;
+        while (at < size && b[at])
+            at += b[at] + 1;
         ++at;
     }
     if (at + 10 > size || b[at] != 0x2C) return QImage();

@@ -134,17 +134,21 @@ class SaveLocationTest : public QObject {
         QFile file(dir.path() + "/file");
         QVERIFY(file.open(QIODevice::WriteOnly));
         const QString leftover = dir.path() + "/saves/Slot1/Money.txt.Ab12Cd";
-        QVERIFY(QDir().mkpath(dir.path() + "/saves/Slot1") && QFile(leftover).open(QIODevice::WriteOnly));
-        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QVERIFY(QDir().mkpath(dir.path() + "/saves/Slot1") &&
+                QFile(leftover).open(QIODevice::WriteOnly));
+        const QStringList before =
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         for (QString& argument : arguments)
             argument.replace('@', dir.path());
         QProcess game;
         game.setWorkingDirectory(dir.path());
-        game.setEnvironment(QStringList{"HOME=" + dir.path(), "XDG_DATA_HOME=" + dir.path() + "/data"} +
-                            environment);
+        game.setEnvironment(
+            QStringList{"HOME=" + dir.path(), "XDG_DATA_HOME=" + dir.path() + "/data"} +
+            environment);
         game.start(VANTRELL_GRAPHICS_DIR "/../vantrell", arguments);
         if (status == -1) {
-            QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(leftover) || game.state() == QProcess::NotRunning, 30000);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                !QFile::exists(leftover) || game.state() == QProcess::NotRunning, 30000);
             QVERIFY2(game.state() == QProcess::Running, game.readAllStandardError());
             game.kill();
         }
@@ -152,7 +156,8 @@ class SaveLocationTest : public QObject {
         if (status == -1) return;
         QCOMPARE(game.exitStatus(), QProcess::NormalExit);
         QCOMPARE(game.exitCode(), status);
-        QVERIFY(QString(game.readAll() + game.readAllStandardError()).contains(said.replace('@', dir.path())));
+        QVERIFY(QString(game.readAll() + game.readAllStandardError())
+                    .contains(said.replace('@', dir.path())));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     }
 
@@ -178,7 +183,10 @@ class SaveLocationTest : public QObject {
         game.start(VANTRELL_GRAPHICS_DIR "/../vantrell", {"-reverse", "--saves", "/proc/x"});
         const QString box = xdotool({"search", "--sync", "--onlyvisible", "--name", "^Vantrell$"});
         QVERIFY(!box.isEmpty()); // the box, waiting for its click
-        const int height = xdotool({"getwindowgeometry", "--shell", box}).section("HEIGHT=", 1).section('\n', 0, 0).toInt();
+        const int height = xdotool({"getwindowgeometry", "--shell", box})
+                               .section("HEIGHT=", 1)
+                               .section('\n', 0, 0)
+                               .toInt();
         xdotool({"mousemove", "--window", box, "50", QString::number(height - 23), "click", "1"});
         QVERIFY(game.waitForFinished(30000));
         QCOMPARE(game.exitCode(), 1);

@@ -63,7 +63,8 @@ class PicturesTest : public QObject {
             // The sharp copy for a high-density screen, at twice the size. The game's own reader
             // gives each exactly what Qt's does.
             const QString sharp = it.key().section('.', 0, -2) + "@2x." + it.key().section('.', -1);
-            for (const auto& [path, size] : {std::pair(it.key(), it.value()), std::pair(sharp, it.value() * 2)}) {
+            for (const auto& [path, size] :
+                 {std::pair(it.key(), it.value()), std::pair(sharp, it.value() * 2)}) {
                 const QImage picture(path);
                 QCOMPARE(picture.size(), size);
                 QVERIFY2(ui::readOwnGif(path) == picture, qPrintable(path));
