@@ -8,50 +8,97 @@
 #include "ui/Dialogs.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QIcon>
 #include <QStandardPaths>
 #include <QTextStream>
-
+#include <QWidget>
+#include <QWindow>
 #include <unistd.h>
-
 #include <vector>
 
 namespace {
 
-// Reads the command line on the console, before any window exists, so that --help, --version
-// and a bad --saves answer without a display.
-app::Launch launchFromCommandLine(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int k = 0; k < argc; ++k)
-        arguments << QString::fromLocal8Bit(argv[k]);
-    const QCoreApplication console(argc, argv);
-    return app::readCommandLine(arguments, QCoreApplication::applicationDirPath(),
-                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+// The program folder, found through the program's real path as Qt's applicationDirPath() finds
+// it, but before any application object exists: the command line is read without one, so that
+// --help, --version and a bad --saves answer without a display, and the game makes only the one
+// it plays in.
+QString programRoot(const char* argv0) {
+    const QString self = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
+    return QFileInfo(self.isEmpty() ? QString::fromLocal8Bit(argv0) : self).absolutePath();
+}
+
+// The window system Qt would choose, with offscreen as the last resort: a display that cannot be
+// opened then ends the program with its message instead of Qt's abort.
+QByteArray platformOrOffscreen(const QByteArrayList& qtArguments) {
+    QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+    const qsizetype named = qtArguments.indexOf("-platform");
+    if (named >= 0 && named + 1 < qtArguments.size()) chosen = qtArguments[named + 1];
+    if (chosen.isEmpty())
+        chosen = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? "xcb" : "wayland;xcb";
+    return chosen + ";offscreen";
 }
 
 // A player who started the game from the desktop's menu sees no console: the trouble is shown in
-// a box as well, where a window system is there to show it.
-void showTroubleOutsideATerminal(const QString& text, char* program) {
+// a box as well, but only on a window system that opened and that a person looks at. Anywhere
+// else (a package check, a CI job) the box would wait for a click that never comes.
+void showTroubleOutsideATerminal(const QString& text, QByteArrayList qtArguments) {
     if (text.isEmpty() || isatty(STDERR_FILENO)) return;
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qtArguments.contains("-platform"))
         return;
-    int argc = 1;
-    char* argv[] = {program, nullptr};
-    const QApplication application(argc, argv);
+    const QByteArray platform = platformOrOffscreen(qtArguments);
+    const qsizetype named = qtArguments.indexOf("-platform");
+    if (named >= 0 && named + 1 < qtArguments.size()) qtArguments.remove(named, 2);
+    qtArguments << "-platform" << platform;
+    std::vector<char*> argv;
+    for (QByteArray& argument : qtArguments)
+        argv.push_back(argument.data());
+    int argc = int(argv.size());
+    argv.push_back(nullptr);
+    const QApplication application(argc, argv.data());
+    const QString seen = QGuiApplication::platformName();
+    if (seen == QLatin1String("offscreen") || seen.startsWith(QLatin1String("minimal"))) return;
     ui::WindowDialogs([] { return nullptr; }).message(text);
 }
+
+// Gives the game its window icon once the main menu has been painted: reading the icon, and
+// looking up Qt's image plugins for it, held up the first paint by a few per cent of the start.
+// The desktop shows the icon of the game's menu entry meanwhile.
+class IconAfterFirstPaint : public QObject {
+  public:
+    explicit IconAfterFirstPaint(QString path) : path_(std::move(path)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Qt paints the window as it handles its first expose, before the queued call runs.
+        if (event->type() == QEvent::Expose) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this, [this] { QApplication::setWindowIcon(QIcon(path_)); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+  private:
+    QString path_;
+};
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Vantrell"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTRELL_VERSION));
-    app::Launch launch = launchFromCommandLine(argc, argv);
+    QStringList arguments;
+    for (int k = 0; k < argc; ++k)
+        arguments << QString::fromLocal8Bit(argv[k]);
+    const QString root = programRoot(argv[0]);
+    app::Launch launch = app::readCommandLine(
+        arguments, root, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (launch.exitStatus) {
         QTextStream(*launch.exitStatus == 0 ? stdout : stderr) << launch.console;
-        showTroubleOutsideATerminal(launch.box, argv[0]);
+        showTroubleOutsideATerminal(launch.box, launch.windowSystemArguments);
         return *launch.exitStatus;
     }
 
@@ -61,12 +108,11 @@ int main(int argc, char* argv[]) {
     int qtArgc = int(qtArgv.size());
     qtArgv.push_back(nullptr);
     QApplication application(qtArgc, qtArgv.data());
-    const game::ProgramFolder folder(QCoreApplication::applicationDirPath(), launch.saveFolder);
+    const game::ProgramFolder folder(root, launch.saveFolder);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrell.Vantrell"));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     // The game ends when its screens say so, not when a window happens to close.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(folder.path("\\vantrell.png")));
     game::prepareSaveFolders(folder);
 
     engine::ClockRandom random;
@@ -77,5 +123,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(screens, &ui::ScreenModel::programEnded, &application,
                      &QCoreApplication::quit, Qt::QueuedConnection);
     game.start();
+    IconAfterFirstPaint icon(folder.path("\\vantrell.png"));
+    if (QWindow* shown = screens->window()->windowHandle()) shown->installEventFilter(&icon);
     return QApplication::exec();
 }

@@ -86,7 +86,10 @@ Launch readCommandLine(const QStringList& arguments, const QString& programRoot,
                                                   "three empty slots if need be."),
                                    QStringLiteral("folder"));
     QCommandLineParser parser;
-    addOptions(parser, saves, arguments.contains(QLatin1String("--help-all")));
+    // Read as long options, "-help-all" is "--help-all".
+    addOptions(parser, saves,
+               arguments.contains(QLatin1String("--help-all")) ||
+                   arguments.contains(QLatin1String("-help-all")));
     parser.setApplicationDescription(
         QStringLiteral("Vantrell: blackjack in a small town.\n\nThis copy keeps its saves in %1\n"
                        "(%2). --saves chooses another folder.")
@@ -104,7 +107,9 @@ Launch readCommandLine(const QStringList& arguments, const QString& programRoot,
     }
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         launch.exitStatus = 0;
-        launch.console = parser.helpText();
+        // Read before any application object exists, which is where Qt takes the program's name.
+        launch.console =
+            parser.helpText().replace(QStringLiteral("<executable_name>"), arguments.value(0));
         return launch;
     }
     if (parser.isSet(QStringLiteral("version"))) {
@@ -114,7 +119,16 @@ Launch readCommandLine(const QStringList& arguments, const QString& programRoot,
         return launch;
     }
 
+    launch.windowSystemArguments = qtArguments(parser, arguments.value(0));
     const QString folder = parser.isSet(saves) ? parser.value(saves) : standard;
+    // An empty name is no folder: read as the current one, it would fill whatever folder the
+    // game happened to be started from.
+    if (folder.isEmpty()) {
+        launch.exitStatus = 1;
+        launch.console = QStringLiteral("vantrell: --saves needs the name of a folder\n"
+                                        "Try 'vantrell --help'.\n");
+        return launch;
+    }
     const QString problem = game::openSaveFolder(programRoot, folder);
     if (!problem.isEmpty()) {
         launch.exitStatus = 1;
@@ -127,7 +141,6 @@ Launch readCommandLine(const QStringList& arguments, const QString& programRoot,
         return launch;
     }
     launch.saveFolder = QDir(folder).absolutePath();
-    launch.windowSystemArguments = qtArguments(parser, arguments.value(0));
     return launch;
 }
 

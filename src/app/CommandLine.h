@@ -21,12 +21,13 @@ struct Launch {
     QString box;
     QString saveFolder;
     // Qt's standard options (-platform, -style, -reverse …) in the form Qt's application object
-    // reads them, the program's name first.
+    // reads them, the program's name first; also for the box that shows the trouble.
     QByteArrayList windowSystemArguments;
 };
 
 // `arguments` as the program was started, its own path first. `dataFolder` is the player's data
 // folder, where an installed copy keeps its saves. Opens the save folder, seeding a new one.
+// Needs no application object: the program reads its command line before it makes one.
 Launch readCommandLine(const QStringList& arguments, const QString& programRoot,
                        const QString& dataFolder);
 

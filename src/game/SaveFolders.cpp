@@ -9,7 +9,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryFile>
 
@@ -24,15 +23,27 @@ void writeIfMissing(const QString& path, const QByteArray& record) {
     if (file.open(QIODevice::WriteOnly) && file.write(record) == record.size()) file.commit();
 }
 
+// A record's name, ".txt." and six letters or digits: a leftover copy (see below). Matched by
+// hand, as compiling a regular expression cost the start more than the rest of the walk.
+bool isLeftoverCopy(const QString& name) {
+    static const char* const records[] = {"Name",        "Money",        "Bank",
+                                          "CurrentSlot", "CurrentMoney", "CurrentBank"};
+    const qsizetype stem = name.size() - 11; // ".txt." and six letters or digits
+    if (stem < 1 || name.mid(stem, 5) != QLatin1String(".txt.")) return false;
+    for (qsizetype k = stem + 5; k < name.size(); ++k)
+        if (name[k].unicode() > 127 || !name[k].isLetterOrNumber()) return false;
+    for (const char* record : records)
+        if (QStringView(name).left(stem) == QLatin1String(record)) return true;
+    return false;
+}
+
 // A save cut short at the last moment by a crash can leave its finished temporary copy beside
 // the file ("Money.txt.Ab12Cd"); the file itself holds the old record or the new one, so the copy
 // is only litter.
 void dropLeftoverCopies(const QString& folder) {
-    static const QRegularExpression leftover(QStringLiteral(
-        "^(Name|Money|Bank|CurrentSlot|CurrentMoney|CurrentBank)\\.txt\\.[A-Za-z0-9]{6}$"));
     QDir dir(folder);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
-        if (leftover.match(name).hasMatch()) dir.remove(name);
+        if (isLeftoverCopy(name)) dir.remove(name);
 }
 
 // Whether the player may create files in folder: tried rather than read from its permissions, so a
@@ -42,11 +53,22 @@ bool mayWriteIn(const QString& folder) {
     return probe.open();
 }
 
+// An installed copy's program folder is where the installation puts it under its prefix
+// (/usr/lib/games/vantrell): its Files/ belong to the package, which an upgrade replaces and a
+// purge deletes, so its saves go elsewhere even when root, who may write there, plays.
+bool installedCopy(const QString& programRoot) {
+    const QString installed = QDir::cleanPath(QStringLiteral(VANTRELL_INSTALL_DIR));
+    const QString root = QDir::cleanPath(programRoot);
+    return QDir::isAbsolutePath(installed) ? root == installed
+                                           : root.endsWith(QLatin1Char('/') + installed);
+}
+
 } // namespace
 
 QString defaultSaveFolder(const QString& programRoot, const QString& dataFolder) {
     const ProgramFolder portable(programRoot);
-    if (mayWriteIn(portable.root())) return portable.saveFolder();
+    if (!installedCopy(portable.root()) && mayWriteIn(portable.root()))
+        return portable.saveFolder();
     return QDir::cleanPath(dataFolder + QStringLiteral("/Files"));
 }
 

@@ -13,7 +13,8 @@ namespace game {
 void prepareSaveFolders(const ProgramFolder& folder);
 
 // Where this copy keeps its saves unless told otherwise: beside the program in Files/ when the
-// player may write in the program folder (a portable copy), else <dataFolder>/Files (installed).
+// player may write in the program folder (a portable copy), else <dataFolder>/Files; always the
+// latter for an installed copy, one whose folder is the installation's (lib/games/vantrell).
 QString defaultSaveFolder(const QString& programRoot, const QString& dataFolder);
 
 // Makes saveFolder ready to hold the saves: creates it, makes sure the player may write in it,

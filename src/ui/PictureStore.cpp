@@ -3,6 +3,8 @@
 
 #include "ui/PictureStore.h"
 
+#include "ui/GifReader.h"
+
 #include <QFile>
 #include <QHash>
 #include <QPainter>
@@ -68,7 +70,8 @@ class PictureStore {
         const std::optional<FileStamp> stamp = stampOf(path);
         const auto found = kept_.constFind(path);
         if (found != kept_.cend() && stamp && found->stamp == *stamp) return found->image;
-        QImage image(path);
+        QImage image = readOwnGif(path);
+        if (image.isNull()) image = QImage(path);
         if (image.isNull() || !stamp) {
             kept_.remove(path);
         } else {
