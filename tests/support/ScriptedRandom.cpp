@@ -22,18 +22,10 @@ int ScriptedRandom::cardNumber(std::string_view suit, int rank) {
     return 0;
 }
 
-ScriptedRandom& ScriptedRandom::dealing(std::initializer_list<int> cardNumbers) {
-    return dealing(std::vector<int>(cardNumbers));
-}
-
 ScriptedRandom& ScriptedRandom::dealing(const std::vector<int>& cardNumbers) {
     for (int n : cardNumbers)
         script_.push_back(valueForCard(n));
     return *this;
-}
-
-ScriptedRandom& ScriptedRandom::dealingRanks(std::initializer_list<int> ranks) {
-    return dealingRanks(std::vector<int>(ranks));
 }
 
 ScriptedRandom& ScriptedRandom::dealingRanks(const std::vector<int>& ranks) {
@@ -51,7 +43,6 @@ ScriptedRandom& ScriptedRandom::queue(float r) {
 }
 
 void ScriptedRandom::reseedFromClock() {
-    ++reseeds_;
     reseededSinceDraw_ = true;
 }
 

@@ -6,7 +6,6 @@
 #include "engine/Random.h"
 
 #include <deque>
-#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -32,27 +31,21 @@ class ScriptedRandom final : public engine::RandomSource {
     static int cardNumber(std::string_view suit, int rank);
 
     // Queues the values that draw these cards, in order.
-    ScriptedRandom& dealing(std::initializer_list<int> cardNumbers);
     ScriptedRandom& dealing(const std::vector<int>& cardNumbers);
     // Queues cards by rank 1..13 (each rank at most four times), suits chosen as above.
-    ScriptedRandom& dealingRanks(std::initializer_list<int> ranks);
     ScriptedRandom& dealingRanks(const std::vector<int>& ranks);
     ScriptedRandom& queue(float r);
 
     void reseedFromClock() override;
     float next() override;
 
-    int reseeds() const { return reseeds_; }
     int draws() const { return draws_; }
     // Values taken without a re-seed since the value before: the game re-seeds every time.
     int drawsWithoutReseed() const { return drawsWithoutReseed_; }
-    // Values the script did not hold and the deck count supplied instead.
-    int valuesPastScript() const { return valuesPastScript_; }
     bool scriptUsedUp() const { return script_.empty(); }
 
   private:
     std::deque<float> script_;
-    int reseeds_ = 0;
     int draws_ = 0;
     int drawsWithoutReseed_ = 0;
     int valuesPastScript_ = 0;
