@@ -6,8 +6,8 @@
 #include "TestGame.h"
 #include "casino/CasinoTable.h"
 
-#include <QString>
 #include <QList>
+#include <QString>
 
 // Shortcuts for sitting at the casino table with chosen cards.
 //
@@ -17,18 +17,19 @@
 //     TestGame::click(table->cmdStand);
 namespace casino {
 
-// Card numbers by suit and rank, for reading the dealt hands at a glance.
+// Card numbers by suit and rank, for reading the dealt hands at a glance: the spades are 1 to 13,
+// then come the hearts, the clovers and the diamonds.
 inline int S(int rank) {
-    return ScriptedRandom::cardNumber("Spades", rank);
+    return rank;
 }
 inline int H(int rank) {
-    return ScriptedRandom::cardNumber("Hearts", rank);
+    return 13 + rank;
 }
 inline int C(int rank) {
-    return ScriptedRandom::cardNumber("Clovers", rank);
+    return 26 + rank;
 }
 inline int D(int rank) {
-    return ScriptedRandom::cardNumber("Diamonds", rank);
+    return 39 + rank;
 }
 
 // A hand that the player loses at the stand: 10 + 7 against the dealer's 9 + 10.

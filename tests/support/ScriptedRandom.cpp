@@ -13,15 +13,6 @@ float ScriptedRandom::valueForCard(int n) {
     return static_cast<float>(n / 52.0);
 }
 
-int ScriptedRandom::cardNumber(std::string_view suit, int rank) {
-    static constexpr std::array<std::string_view, 4> suits = {"Spades", "Hearts", "Clovers",
-                                                              "Diamonds"};
-    if (rank < 1 || rank > 13) return 0;
-    for (int k = 0; k < static_cast<int>(suits.size()); ++k)
-        if (suits[static_cast<std::size_t>(k)] == suit) return k * 13 + rank;
-    return 0;
-}
-
 ScriptedRandom& ScriptedRandom::dealing(const std::vector<int>& cardNumbers) {
     for (int n : cardNumbers)
         script_.push_back(valueForCard(n));
