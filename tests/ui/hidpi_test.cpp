@@ -39,15 +39,16 @@ private slots:
         QVERIFY(one.save(path));
         if (sharpFileThere) QVERIFY(two.save(dir.filePath("Back@2x.bmp")));
         if (seen == Qt::green) {
-            ui::PictureSource before;
-            QVERIFY(sharpFileThere || before.load(path, ratio)); // read once before
+            const auto setTime = [&path](const QDateTime& time) {
+                QFile file(path);
+                return file.open(QIODevice::ReadWrite) &&
+                       file.setFileTime(time, QFileDevice::FileModificationTime);
+            };
             const QDateTime written = QFileInfo(path).lastModified();
+            ui::PictureSource before; // read once before it is replaced
+            QVERIFY(setTime(written) && (sharpFileThere || before.load(path, ratio)));
             one.fill(Qt::green);
-            QVERIFY(one.save(path));
-            QFile replaced(path);
-            QVERIFY(replaced.open(QIODevice::ReadWrite) &&
-                    replaced.setFileTime(sharpFileThere ? written.addSecs(60) : written,
-                                         QFileDevice::FileModificationTime));
+            QVERIFY(one.save(path) && setTime(sharpFileThere ? written.addSecs(60) : written));
         }
         ui::PictureSource picture;
         QVERIFY(picture.load(path, ratio));
