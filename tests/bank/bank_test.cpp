@@ -138,42 +138,30 @@ class BankTest : public QObject {
         QCOMPARE(bank->lblStatus->caption(), QStringLiteral("Awaiting order..."));
     }
 
-    // Leaving writes four files in this order. A file the disk refuses (a folder stands in its
-    // place) stops the save there: the files before it are written, those after it not, and
-    // the player stays in the bank, told which file, until leaving again succeeds.
-    void leavingSavesEverythingInOrder() {
-        const QByteArray before[] = {"500\r\n", "40\r\n", "500\r\n", "40\r\n"};
-        const QByteArray after[] = {"390\r\n", "150\r\n", "390\r\n", "150\r\n"};
-        for (int failing = 0; failing < 4; ++failing) {
+    // Leaving writes the four files, a transfer left during its wait kept; the window's close
+    // button saves as leaving does, then the game ends. (Their order, and a file the disk
+    // refuses, are walked in damaged_files_test.) A save that failed is tried again on leaving.
+    void leavingSavesEverything() {
+        for (bool closeButton : {false, true}) {
             TestGame t;
             BankScreen* bank = enterBank(t, 3, 500, 40);
             place(bank, true, "120");
             bank->tmrWait->fire();
-            place(bank, false, "0010"); // left during the wait: the transfer is kept
-            const QString blocked = t.path(Saved[failing]);
+            place(bank, false, "0010");
+            const QString blocked = t.path(Saved[2]);
             QVERIFY(QFile::remove(blocked) && QDir().mkdir(blocked));
             TestGame::click(bank->imgQuit);
-            const QStringList told = t.dialogs.takeMessages();
-            QVERIFY(told.size() == 1 && told[0].contains(QDir::toNativeSeparators(blocked)));
-            for (int i = 0; i < 4; ++i)
-                if (i != failing) QCOMPARE(t.bytes(Saved[i]), i < failing ? after[i] : before[i]);
-            QCOMPARE(t.screens().visibleScreen(), std::optional(ScreenId::Bank));
-
+            QCOMPARE(t.dialogs.takeMessages().size(), 1);
             QVERIFY(QDir().rmdir(blocked));
-            TestGame::click(bank->imgQuit);
+            if (closeButton)
+                t.screens().closeButtonPressed(ScreenId::Bank);
+            else
+                TestGame::click(bank->imgQuit);
             for (int i = 0; i < 4; ++i)
-                QCOMPARE(t.bytes(Saved[i]), after[i]);
-            QCOMPARE(t.screens().visibleScreen(), std::optional(ScreenId::Locations));
+                QCOMPARE(t.bytes(Saved[i]), QByteArray(i % 2 ? "150\r\n" : "390\r\n"));
+            QCOMPARE(t.screens().hasEnded(), closeButton);
             QVERIFY(!t.screens().isLoaded(ScreenId::Bank));
         }
-
-        // The window's close button saves as leaving does, then the game ends.
-        TestGame t;
-        place(enterBank(t, 3, 500, 40), true, "500");
-        t.screens().closeButtonPressed(ScreenId::Bank);
-        QVERIFY(t.screens().hasEnded());
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(t.bytes(Saved[i]), QByteArray(i % 2 ? "540\r\n" : "0\r\n"));
     }
 };
 

@@ -7,8 +7,8 @@
 // told which file failed and what the game did, no file may hold anything but what the walk
 // wrote before it, the other slots stay as they were, and a screen is still in front.
 #include "Flows.h"
+#include "SaveFiles.h"
 
-#include <QDirIterator>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -54,19 +54,6 @@ const struct {
               {"bank", "LLB", "s? N? m? b? m=499 b=301 M=499 B=301"},
               {"bank leaving", "LLB", "m=499 b=301 M=499 B=301"},
               {"prize", "SSS", "m? m=700 s? M=700"}};
-
-// Every file and folder under Files, with what it holds.
-QMap<QString, QString> tree(const TestGame& t) {
-    QMap<QString, QString> all;
-    QDirIterator it(t.folder() + "/Files", QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        all[file.fileName().section("/Files/", 1)] =
-            file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : "<folder>";
-    }
-    return all;
-}
 
 // The player's clicks; `damage` runs before the screen opens or, where a file is written while
 // the screen is in use (sleep, casino hand, bank leaving, prize), just before that write.
@@ -141,7 +128,7 @@ class DamagedFilesTest : public QObject {
             t.setCurrentGame(slot, 250 * slot, 150 * slot);
         rlimit unlimited{};
         getrlimit(RLIMIT_FSIZE, &unlimited);
-        QMap<QString, QString> expected;
+        SaveFiles expected;
         play(t, scene, file, [&] {
             const rlimit none{0, unlimited.rlim_max};
             if (damage == FullDisk) setrlimit(RLIMIT_FSIZE, &none);
@@ -151,7 +138,7 @@ class DamagedFilesTest : public QObject {
             if (damage == Folder) QDir().mkdir(path);
             if (damage > 0 && damage < Folder)
                 t.writeBytes(qPrintable(QStringLiteral("\\Files\\") + Names[file]), Bytes[damage]);
-            expected = tree(t);
+            expected = saveFiles(t);
         });
         setrlimit(RLIMIT_FSIZE, &unlimited);
         refuseReplace = false;
@@ -168,11 +155,11 @@ class DamagedFilesTest : public QObject {
                 if (op[1] == '!') continue;
                 break;
             }
-            if (!read) expected[Names[f]] = op.mid(2) + "\r\n";
+            if (!read) expected[Names[f]] = op.mid(2).toLatin1() + "\r\n";
         }
         QString files;
-        QDebug(&files) << "on disk" << tree(t) << "expected" << expected;
-        QVERIFY2(tree(t) == expected, qPrintable(files));
+        QDebug(&files) << "on disk" << saveFiles(t) << "expected" << expected;
+        QVERIFY2(saveFiles(t) == expected, qPrintable(files));
         const auto front = t.screens().visibleScreen();
         QCOMPARE(front ? "-NC-LH--S-B"[int(*front)] : '-', shown);
         QCOMPARE(t.screens().hasEnded(), shown == '-');

@@ -5,11 +5,8 @@
 #include "game/Paths.h"
 #include "ui/GifReader.h"
 
-#include <QDirIterator>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -85,21 +82,6 @@ class PicturesTest : public QObject {
                 if (rank > 2 && rank <= 10)
                     QVERIFY(qGreen(mean(suit, rank, pips)) < qGreen(mean(suit, rank - 1, pips)));
             }
-    }
-
-    // Drawing the pictures again gives the same files, byte for byte.
-    void drawingIsRepeatable() {
-        QTemporaryDir again;
-        QCOMPARE(QProcess::execute(VANTRELL_GRAPHICS_TOOL, {again.path()}), 0);
-        int files = 0;
-        for (QDirIterator it(again.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();
-             ++files) {
-            QFile drawn(it.next()), built(program.root() + it.filePath().mid(again.path().size()));
-            QVERIFY2(drawn.open(QFile::ReadOnly) && built.open(QFile::ReadOnly),
-                     qPrintable(built.fileName()));
-            QVERIFY2(drawn.readAll() == built.readAll(), qPrintable(built.fileName()));
-        }
-        QVERIFY(files > 2 * gamePictures().size());
     }
 };
 

@@ -16,29 +16,16 @@ CasinoTable* sitDown(TestGame& t, int money, int slot, float deckBack) {
     return t.open<CasinoTable>(ui::ScreenId::Test);
 }
 
-void dealCards(TestGame& t, CasinoTable* table, const QString& bet,
-               std::initializer_list<int> cards) {
-    dealCards(t, table, bet, QList<int>(cards));
-}
-
 void dealCards(TestGame& t, CasinoTable* table, const QString& bet, const QList<int>& cards) {
     t.random.dealing(std::vector<int>(cards.begin(), cards.end()));
     t.dialogs.answerInput(bet);
     TestGame::click(table->cmdDeal);
 }
 
-static QString gameName(const TestGame& t, QString path) {
+QString gameName(const TestGame& t, QString path) {
     const QString root = QDir::cleanPath(t.folder()) + QLatin1Char('/');
     if (path.startsWith(root)) path = path.mid(root.size());
     return QLatin1Char('\\') + path.replace(QLatin1Char('/'), QLatin1Char('\\'));
-}
-
-QString shownPicture(const TestGame& t, const ui::Image* image) {
-    return image->hasPicture() ? gameName(t, image->picturePath()) : QString();
-}
-
-QString shownPicture(const TestGame& t, const ui::ImageButton* button) {
-    return button->hasPicture() ? gameName(t, button->picturePath()) : QString();
 }
 
 QString shownControls(const CasinoTable* table) {

@@ -39,7 +39,6 @@ public:
     const QList<InputBox>& inputBoxes() const { return inputs_; }
     const QStringList& questions() const { return questions_; }
     int unscripted() const { return unscripted_; }
-    bool scriptUsedUp() const { return inputAnswers_.empty() && confirmAnswers_.empty(); }
 
     // Runs while a box is open, as events the player made before it appeared would.
     std::function<void()> whileOpen;

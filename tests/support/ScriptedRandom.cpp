@@ -13,27 +13,10 @@ float ScriptedRandom::valueForCard(int n) {
     return static_cast<float>(n / 52.0);
 }
 
-int ScriptedRandom::cardNumber(std::string_view suit, int rank) {
-    static constexpr std::array<std::string_view, 4> suits = {"Spades", "Hearts", "Clovers",
-                                                              "Diamonds"};
-    if (rank < 1 || rank > 13) return 0;
-    for (int k = 0; k < static_cast<int>(suits.size()); ++k)
-        if (suits[static_cast<std::size_t>(k)] == suit) return k * 13 + rank;
-    return 0;
-}
-
-ScriptedRandom& ScriptedRandom::dealing(std::initializer_list<int> cardNumbers) {
-    return dealing(std::vector<int>(cardNumbers));
-}
-
 ScriptedRandom& ScriptedRandom::dealing(const std::vector<int>& cardNumbers) {
     for (int n : cardNumbers)
         script_.push_back(valueForCard(n));
     return *this;
-}
-
-ScriptedRandom& ScriptedRandom::dealingRanks(std::initializer_list<int> ranks) {
-    return dealingRanks(std::vector<int>(ranks));
 }
 
 ScriptedRandom& ScriptedRandom::dealingRanks(const std::vector<int>& ranks) {
@@ -51,7 +34,6 @@ ScriptedRandom& ScriptedRandom::queue(float r) {
 }
 
 void ScriptedRandom::reseedFromClock() {
-    ++reseeds_;
     reseededSinceDraw_ = true;
 }
 

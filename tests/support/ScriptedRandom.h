@@ -6,8 +6,6 @@
 #include "engine/Random.h"
 
 #include <deque>
-#include <initializer_list>
-#include <string_view>
 #include <vector>
 
 // A random source whose values a test chooses, so a table deals exactly the cards it needs.
@@ -22,37 +20,29 @@
 // than twelve numbers may be given: once the script runs out, the source counts on through the
 // deck from the ace of spades, so the draw fills up with cards not dealt yet and always ends.
 // dealingRanks({10, 6, 1, 7}) deals by rank alone: spades first, a rank that comes again in
-// hearts, then clovers, then diamonds. cardNumber("Hearts", 10) names a card by suit and rank;
-// queue() adds any raw value (the casino's deck back takes one).
+// hearts, then clovers, then diamonds. queue() adds any raw value (the casino's deck back takes
+// one).
 class ScriptedRandom final : public engine::RandomSource {
   public:
     // A value r that the draw turns into card number n (1..52).
     static float valueForCard(int n);
-    // Card number 1..52 of a suit name and a rank 1..13; 0 for anything else.
-    static int cardNumber(std::string_view suit, int rank);
 
     // Queues the values that draw these cards, in order.
-    ScriptedRandom& dealing(std::initializer_list<int> cardNumbers);
     ScriptedRandom& dealing(const std::vector<int>& cardNumbers);
     // Queues cards by rank 1..13 (each rank at most four times), suits chosen as above.
-    ScriptedRandom& dealingRanks(std::initializer_list<int> ranks);
     ScriptedRandom& dealingRanks(const std::vector<int>& ranks);
     ScriptedRandom& queue(float r);
 
     void reseedFromClock() override;
     float next() override;
 
-    int reseeds() const { return reseeds_; }
     int draws() const { return draws_; }
     // Values taken without a re-seed since the value before: the game re-seeds every time.
     int drawsWithoutReseed() const { return drawsWithoutReseed_; }
-    // Values the script did not hold and the deck count supplied instead.
-    int valuesPastScript() const { return valuesPastScript_; }
     bool scriptUsedUp() const { return script_.empty(); }
 
   private:
     std::deque<float> script_;
-    int reseeds_ = 0;
     int draws_ = 0;
     int drawsWithoutReseed_ = 0;
     int valuesPastScript_ = 0;
