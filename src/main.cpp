@@ -32,14 +32,27 @@ QString programRoot(const char* argv0) {
 }
 
 // The window system Qt would choose, with offscreen as the last resort: a display that cannot be
-// opened then ends the program with its message instead of Qt's abort.
-QByteArray platformOrOffscreen(const QByteArrayList& qtArguments) {
+// opened then ends the program with its message instead of Qt's abort. Takes any -platform out of
+// Qt's options, as it is now part of the answer.
+QByteArray platformOrOffscreen(QByteArrayList& qtArguments) {
     QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
     const qsizetype named = qtArguments.indexOf("-platform");
-    if (named >= 0 && named + 1 < qtArguments.size()) chosen = qtArguments[named + 1];
+    if (named >= 0 && named + 1 < qtArguments.size()) {
+        chosen = qtArguments[named + 1];
+        qtArguments.remove(named, 2);
+    }
     if (chosen.isEmpty())
         chosen = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? "xcb" : "wayland;xcb";
     return chosen + ";offscreen";
+}
+
+// Qt's options as the application object takes them: pointers into the list, ended by a null.
+std::vector<char*> argvOf(QByteArrayList& qtArguments) {
+    std::vector<char*> argv;
+    for (QByteArray& argument : qtArguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    return argv;
 }
 
 // A player who started the game from the desktop's menu sees no console: the trouble is shown in
@@ -51,14 +64,9 @@ void showTroubleOutsideATerminal(const QString& text, QByteArrayList qtArguments
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qtArguments.contains("-platform"))
         return;
     const QByteArray platform = platformOrOffscreen(qtArguments);
-    const qsizetype named = qtArguments.indexOf("-platform");
-    if (named >= 0 && named + 1 < qtArguments.size()) qtArguments.remove(named, 2);
     qtArguments << "-platform" << platform;
-    std::vector<char*> argv;
-    for (QByteArray& argument : qtArguments)
-        argv.push_back(argument.data());
-    int argc = int(argv.size());
-    argv.push_back(nullptr);
+    std::vector<char*> argv = argvOf(qtArguments);
+    int argc = int(argv.size()) - 1;
     const QApplication application(argc, argv.data());
     const QString seen = QGuiApplication::platformName();
     if (seen == QLatin1String("offscreen") || seen.startsWith(QLatin1String("minimal"))) return;
@@ -102,11 +110,8 @@ int main(int argc, char* argv[]) {
         return *launch.exitStatus;
     }
 
-    std::vector<char*> qtArgv;
-    for (QByteArray& argument : launch.windowSystemArguments)
-        qtArgv.push_back(argument.data());
-    int qtArgc = int(qtArgv.size());
-    qtArgv.push_back(nullptr);
+    std::vector<char*> qtArgv = argvOf(launch.windowSystemArguments);
+    int qtArgc = int(qtArgv.size()) - 1;
     QApplication application(qtArgc, qtArgv.data());
     const game::ProgramFolder folder(root, launch.saveFolder);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrell.Vantrell"));
