@@ -6,6 +6,7 @@
 #include "engine/Random.h"
 #include "game/SaveFolders.h"
 #include "ui/Dialogs.h"
+#include "ui/Language.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -68,6 +69,7 @@ void showTroubleOutsideATerminal(const QString& text, QByteArrayList qtArguments
     std::vector<char*> argv = argvOf(qtArguments);
     int argc = int(argv.size()) - 1;
     const QApplication application(argc, argv.data());
+    ui::useLanguage(ui::desktopLanguage());
     const QString seen = QGuiApplication::platformName();
     if (seen == QLatin1String("offscreen") || seen.startsWith(QLatin1String("minimal"))) return;
     ui::WindowDialogs([] { return nullptr; }).message(text);
@@ -105,6 +107,18 @@ int main(int argc, char* argv[]) {
     app::Launch launch = app::readCommandLine(
         arguments, root, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (launch.exitStatus) {
+        // The answer is given in the player's language, whose words need an application object:
+        // one is made on this path only, and the command line read again with it. The first
+        // reading stopped before any folder was opened, or at one that could not be, which is
+        // simply tried once more.
+        {
+            int count = 1;
+            char* name[] = {argv[0], nullptr};
+            const QCoreApplication console(count, name);
+            ui::useLanguage(ui::desktopLanguage());
+            launch = app::readCommandLine(
+                arguments, root, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        }
         QTextStream(*launch.exitStatus == 0 ? stdout : stderr) << launch.console;
         showTroubleOutsideATerminal(launch.box, launch.windowSystemArguments);
         return *launch.exitStatus;
@@ -113,6 +127,7 @@ int main(int argc, char* argv[]) {
     std::vector<char*> qtArgv = argvOf(launch.windowSystemArguments);
     int qtArgc = int(qtArgv.size()) - 1;
     QApplication application(qtArgc, qtArgv.data());
+    ui::useLanguage(ui::desktopLanguage());
     const game::ProgramFolder folder(root, launch.saveFolder);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrell.Vantrell"));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));

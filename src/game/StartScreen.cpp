@@ -6,6 +6,8 @@
 #include "game/GameScreens.h"
 #include "ui/ScreenModel.h"
 
+#include <QCoreApplication>
+
 namespace game {
 
 using ui::ScreenId;
@@ -14,10 +16,10 @@ StartScreen::StartScreen(ui::ScreenModel& screens, const GameContext& context)
     : ui::Screen(ScreenId::Start, screens), picSpades(new ui::Image(this)),
       picHearts(new ui::Image(this)), picClovers(new ui::Image(this)),
       picDiamonds(new ui::Image(this)), picLogo(new ui::Image(this)),
-      picStart(new ui::ImageButton(this, QStringLiteral("New Game"))),
-      picContinue(new ui::ImageButton(this, QStringLiteral("Continue"))),
-      picInstruct(new ui::ImageButton(this, QStringLiteral("Instructions"))),
-      picQuit(new ui::ImageButton(this, QStringLiteral("Quit"))), context_(context) {
+      picStart(new ui::ImageButton(this, QCoreApplication::translate("Button", "New Game"))),
+      picContinue(new ui::ImageButton(this, QCoreApplication::translate("Button", "Continue"))),
+      picInstruct(new ui::ImageButton(this, QCoreApplication::translate("Button", "Instructions"))),
+      picQuit(new ui::ImageButton(this, QCoreApplication::translate("Button", "Quit"))), context_(context) {
     picSpades->setPosition(0, 0);
     picHearts->setPosition(520, 0);
     picClovers->setPosition(0, 296);
@@ -48,10 +50,11 @@ StartScreen::StartScreen(ui::ScreenModel& screens, const GameContext& context)
                                   ScreenId::Bank, ScreenId::Start});
     });
 
-    bindKey(QStringLiteral("N"), {picStart});
-    bindKey(QStringLiteral("C"), {picContinue});
-    bindKey(QStringLiteral("I"), {picInstruct});
-    bindKey(QStringLiteral("Q"), {picQuit});
+    // Each key the first letter of its button's word, in every language.
+    bindKey(tr("N", "key: New Game"), {picStart});
+    bindKey(tr("C", "key: Continue"), {picContinue});
+    bindKey(tr("I", "key: Instructions"), {picInstruct});
+    bindKey(tr("Q", "key: Quit"), {picQuit});
 }
 
 bool StartScreen::load() {

@@ -4,6 +4,7 @@
 #include "ui/PictureStore.h"
 
 #include "ui/GifReader.h"
+#include "ui/Language.h"
 
 #include <QFile>
 #include <QHash>
@@ -96,16 +97,30 @@ bool sharpCopyIsCurrent(const QString& sharp, const QString& path) {
     return sharpStamp && (!stamp || sharpStamp->modified + Moment >= stamp->modified);
 }
 
+// "Graphics/HitButton.GIF" in German is "Graphics/de/HitButton.GIF", drawn with the German
+// words, where the picture has words; the English picture serves every other.
+QString inPictureLanguage(const QString& path) {
+    const QString& language = pictureLanguage();
+    if (language == QLatin1String("en")) return path;
+    const QLatin1String folder("/Graphics/");
+    const qsizetype at = path.lastIndexOf(folder);
+    if (at < 0) return path;
+    QString translated = path;
+    translated.insert(at + folder.size(), language + QLatin1Char('/'));
+    return stampOf(translated) ? translated : path;
+}
+
 } // namespace
 
 bool PictureSource::load(const QString& path, qreal ratio) {
     path_ = path;
+    file_ = inPictureLanguage(path);
     image_ = QImage();
     sharpTried_ = false;
     if (ratio > 1.0 && loadSharp()) return true;
-    image_ = readPicture(path);
+    image_ = readPicture(file_);
     if (image_.isNull()) {
-        warnMissing(path);
+        warnMissing(file_);
         return false;
     }
     return true;
@@ -113,8 +128,8 @@ bool PictureSource::load(const QString& path, qreal ratio) {
 
 bool PictureSource::loadSharp() {
     sharpTried_ = true;
-    const QString sharpFile = sharpPath(path_);
-    if (!sharpCopyIsCurrent(sharpFile, path_)) return false;
+    const QString sharpFile = sharpPath(file_);
+    if (!sharpCopyIsCurrent(sharpFile, file_)) return false;
     const QImage sharp = readPicture(sharpFile);
     if (sharp.isNull()) return false;
     image_ = sharp;
@@ -124,6 +139,7 @@ bool PictureSource::loadSharp() {
 
 void PictureSource::clear() {
     path_.clear();
+    file_.clear();
     image_ = QImage();
     sharpTried_ = false;
 }

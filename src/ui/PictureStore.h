@@ -15,7 +15,8 @@ namespace ui {
 // screen gives the control a size the picture is drawn into it; else the control takes its size.
 // On a high-density screen (device pixel ratio above 1) the picture drawn at twice the size,
 // "Name@2x.GIF" beside "Name.GIF", is read instead, unless it is older than its picture (the
-// picture has been replaced since); without it the 1x picture is enlarged.
+// picture has been replaced since); without it the 1x picture is enlarged. A picture with words
+// is read in the game's language where it is drawn in it.
 class PictureSource {
   public:
     // Returns false when the file cannot be read; the picture is then blank. The ratio is that
@@ -33,6 +34,7 @@ class PictureSource {
     bool loadSharp();
 
     QString path_;
+    QString file_; // the file read: the picture in the game's language where it has one
     QImage image_;
     bool sharpTried_ = false;
 };
