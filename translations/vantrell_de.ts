@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Bank</name>
+    <message>
+        <source>Invalid Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You do not have that much money to deposit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You do not have that much money to withdraw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please do not fool around with the machines like that.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depositing money, however, your bank account cannot hold more than $%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withdrawing money, however, you cannot hold more than $%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The machine cannot hold that much money. Order refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depositing money, please wait</source>
+        <comment>followed by dots</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withdrawing money, please wait</source>
+        <comment>followed by dots</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Button</name>
     <message>
         <source>New Game</source>
@@ -18,6 +59,411 @@
     <message>
         <source>Quit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dealer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Cards</name>
+    <message>
+        <source>Spades</source>
+        <comment>suit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <comment>suit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <comment>suit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <comment>suit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <comment>rank</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <comment>rank</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <comment>rank</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <comment>rank</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <comment>rank</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <comment>rank</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <comment>rank</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <comment>rank</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <comment>rank</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <comment>rank</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <comment>rank</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <comment>rank</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>King</source>
+        <comment>rank</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>a card: %1 its rank, %2 its suit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>face-down card</source>
+        <comment>the dealer&apos;s hidden card</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deck</source>
+        <comment>the pile the cards are drawn from</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Casino</name>
+    <message>
+        <source>You haven&apos;t made a bet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a valid bet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry, you don&apos;t have that much money.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... Not valid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>You win</source>
+        <comment>result of a hand</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You lose</source>
+        <comment>result of a hand</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <comment>result of a hand</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Busted</source>
+        <comment>result of a hand: over 21</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last two of a list of cards</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list of cards, before its last two</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have %1: %2. The dealer shows %3.</source>
+        <comment>%1 the player&apos;s two cards, %2 their count, %3 the dealer&apos;s open card</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You draw %1, a sixth card: %2, over 21.</source>
+        <comment>%1 the card, %2 the count</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You draw %1, a sixth card: %2.</source>
+        <comment>%1 the card, %2 the count</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You draw %1: %2, over 21.</source>
+        <comment>%1 the card, %2 the count</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You draw %1: %2.</source>
+        <comment>%1 the card, %2 the count</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dealer turns up %1: %2.</source>
+        <comment>%1 the hidden card, %2 the dealer&apos;s count</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dealer turns up %1 and draws %2: %3.</source>
+        <comment>%1 the hidden card, %2 the cards drawn, %3 the dealer&apos;s count</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Tournament</name>
+    <message>
+        <source>%1 The $%2 prize could not be paid.</source>
+        <comment>%1 names the save file that failed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Here&apos;s your $%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your purse can&apos;t hold more than $%1, so the $%2 prize could not be added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your purse can&apos;t hold more than $%1, so you receive $%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 It is in your cash for this game, but your save slot could not be updated. %2</source>
+        <comment>%1 what was paid, %2 names the save file that failed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it names no save slot</source>
+        <comment>why the save file is damaged</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>bank::BankScreen</name>
+    <message>
+        <source>Leave the bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+D</source>
+        <comment>key: Deposit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+W</source>
+        <comment>key: Withdraw</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bank stays closed; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it names no save slot 1 to 3</source>
+        <comment>why the save file is damaged</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name: %1
+Money: $%2
+Bank Account: $%3</source>
+        <comment>three lines of the display</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Awaiting order</source>
+        <comment>the machine&apos;s display, followed by dots</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money: $%1. Bank Account: $%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your account is not saved yet, so you stay in the bank; leaving again tries once more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>casino::CasinoTable</name>
+    <message>
+        <source>Leave the casino</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>key: Hit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>key: Stand</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D</source>
+        <comment>key: Double Down</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The casino stays closed; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money: $%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bet: $%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much will you be betting?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place your bet!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bet $%1, cash $%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You double down: bet $%1, cash $%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table is clear. Cash $%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oh, looks like you ran out of money!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Better luck next time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry, but you have no money on you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please come back when you have money.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it names no save slot 1 to 3</source>
+        <comment>why the save file is damaged</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your cash of $%1 stays at the table but is not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash $%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave the table now? Your bet of $%1 is lost.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -41,6 +487,76 @@
         <source>Q</source>
         <comment>key: Quit</comment>
         <translation>B</translation>
+    </message>
+</context>
+<context>
+    <name>school::SchoolScreen</name>
+    <message>
+        <source>Back to town</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key: Tournament</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Win 5 rounds of Blackjack to recieve $%1.
+(Note that Doubling Down is not allowed since you aren&apos;t wagering any money anyways.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>school::TournamentTable</name>
+    <message>
+        <source>Leave the tournament</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>key: Hit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>key: Stand</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round #%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry, but you lose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good job!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well, it&apos;s a draw, let&apos;s do this round again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have passed all five rounds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alright, next round!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looks like you&apos;re finished here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See you around.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
