@@ -8,6 +8,7 @@
 #include "ui/Accessibility.h"
 #include "ui/ScreenModel.h"
 
+#include <QCoreApplication>
 #include <QFont>
 
 namespace bank {
@@ -38,9 +39,9 @@ BankScreen::BankScreen(ui::ScreenModel& screens, const game::GameContext& contex
     : ui::Screen(ScreenId::Bank, screens), fraStatus(new ui::Image(this)),
       lblMoney(new ui::Label(this)), lblStatus(new ui::Label(this)), txtInput(new QLineEdit(this)),
       fraOptions(new ui::Image(this)),
-      cmdDeposit(new ui::ImageButton(this, QStringLiteral("Deposit"))),
-      cmdWithdraw(new ui::ImageButton(this, QStringLiteral("Withdraw"))),
-      imgQuit(new ui::ImageButton(this, QStringLiteral("Leave the bank"))),
+      cmdDeposit(new ui::ImageButton(this, QCoreApplication::translate("Button", "Deposit"))),
+      cmdWithdraw(new ui::ImageButton(this, QCoreApplication::translate("Button", "Withdraw"))),
+      imgQuit(new ui::ImageButton(this, tr("Leave the bank"))),
       tmrDots(new ui::GameTimer(this, context.manualTimers)),
       tmrStatus(new ui::GameTimer(this, context.manualTimers)),
       tmrWait(new ui::GameTimer(this, context.manualTimers)), context_(context) {
@@ -51,7 +52,7 @@ BankScreen::BankScreen(ui::ScreenModel& screens, const game::GameContext& contex
     styleDisplay(lblStatus, true);
     lblMoney->setElided(true);
     txtInput->setGeometry(264, 184, 129, 19);
-    txtInput->setAccessibleName(QStringLiteral("Amount"));
+    txtInput->setAccessibleName(tr("Amount"));
     txtInput->setStyleSheet(
         QStringLiteral("QLineEdit { background: #f6eedb; color: #1c1410; border: 1px solid #6b4a2b;"
                        " padding: 0 3px; font-family: 'DejaVu Sans'; font-size: 11px; }"
@@ -69,8 +70,9 @@ BankScreen::BankScreen(ui::ScreenModel& screens, const game::GameContext& contex
     connect(tmrWait, &ui::GameTimer::tick, this, &BankScreen::endWait);
 
     // Enter in the amount box stays there: only the two buttons carry out an order.
-    bindKey(QStringLiteral("Alt+D"), {cmdDeposit});
-    bindKey(QStringLiteral("Alt+W"), {cmdWithdraw});
+    // Each key the first letter of its button's word, in every language.
+    bindKey(tr("Alt+D", "key: Deposit"), {cmdDeposit});
+    bindKey(tr("Alt+W", "key: Withdraw"), {cmdWithdraw});
     bindKey(QStringLiteral("Esc"), {imgQuit});
 }
 
@@ -85,7 +87,7 @@ bool BankScreen::load() {
     // The current game, as the slot screens or the other places left it. A file that cannot be
     // read keeps the player at the chooser: the machine never shows figures it did not read.
     ui::Dialogs& dialogs = context_.dialogs;
-    const QString closed = QStringLiteral("The bank stays closed; nothing was changed.");
+    const QString closed = tr("The bank stays closed; nothing was changed.");
     const QString slotFile = context_.folder.path(game::CurrentSlotFile);
     const auto slot = game::ReadIntegerRecord(slotFile);
     if (!game::reportIfFailed(dialogs, slot, closed)) return false;
@@ -93,7 +95,7 @@ bool BankScreen::load() {
         return game::reportIfFailed(
             dialogs,
             game::RecordError{game::RecordError::Kind::Malformed, slotFile,
-                              QStringLiteral("it names no save slot 1 to 3")},
+                              tr("it names no save slot 1 to 3", "why the save file is damaged")},
             closed);
     }
     SlotNumber = slot.value();
@@ -131,9 +133,9 @@ bool BankScreen::isReady() const {
 }
 
 void BankScreen::RefreshAccount() {
-    lblMoney->setCaption(QStringLiteral("Name: ") + PlayerName + QLatin1Char('\n') +
-                         QStringLiteral("Money: $") + QString::number(Money) + QLatin1Char('\n') +
-                         QStringLiteral("Bank Account: $") + QString::number(BankBalance));
+    lblMoney->setCaption(
+        tr("Name: %1\nMoney: $%2\nBank Account: $%3", "three lines of the display")
+            .arg(PlayerName, QString::number(Money), QString::number(BankBalance)));
 }
 
 void BankScreen::ValidateAmount() {
@@ -182,7 +184,8 @@ void BankScreen::advanceDots() {
 void BankScreen::redrawStatus() {
     switch (pending) {
     case Pending::Idle:
-        lblStatus->setCaption(QStringLiteral("Awaiting order") + DotsText);
+        lblStatus->setCaption(tr("Awaiting order", "the machine's display, followed by dots") +
+                              DotsText);
         break;
     case Pending::Depositing:
         lblStatus->setCaption(pendingText(Direction::Deposit) + DotsText);
@@ -194,11 +197,11 @@ void BankScreen::redrawStatus() {
 }
 
 QString BankScreen::spokenFigures() const {
-    return QStringLiteral("Money: $%1. Bank Account: $%2.").arg(Money).arg(BankBalance);
+    return tr("Money: $%1. Bank Account: $%2.").arg(Money).arg(BankBalance);
 }
 
 QString BankScreen::spokenOnArrival() const {
-    return QStringLiteral("Name: ") + PlayerName + QStringLiteral(". ") + spokenFigures();
+    return tr("Name: %1.").arg(PlayerName) + QLatin1Char(' ') + spokenFigures();
 }
 
 void BankScreen::endWait() {
@@ -246,8 +249,8 @@ bool BankScreen::settleAccount() {
         saving_ = true;
         setControlsEnabled(true);
         game::reportIfFailed(context_.dialogs, failed,
-                             QStringLiteral("Your account is not saved yet, so you stay in the "
-                                            "bank; leaving again tries once more."));
+                             tr("Your account is not saved yet, so you stay in the bank; leaving "
+                                "again tries once more."));
         saving_ = false;
         return false;
     }

@@ -3,6 +3,7 @@
 
 #include "bank/Transfer.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace bank {
@@ -72,29 +73,39 @@ QString statusMessage(Direction direction, Verdict verdict) {
     const bool deposit = direction == Direction::Deposit;
     switch (verdict) {
     case Verdict::InvalidInput:
-        return QStringLiteral("Invalid Input");
+        return QCoreApplication::translate("Bank", "Invalid Input");
     case Verdict::TooLong:
     case Verdict::NotEnough:
-        return deposit ? QStringLiteral("You do not have that much money to deposit.")
-                       : QStringLiteral("You do not have that much money to withdraw.");
+        return deposit ? QCoreApplication::translate("Bank",
+                                                     "You do not have that much money to deposit.")
+                       : QCoreApplication::translate(
+                             "Bank", "You do not have that much money to withdraw.");
     case Verdict::Zero:
-        return QStringLiteral("Please do not fool around with the machines like that.");
+        return QCoreApplication::translate(
+            "Bank", "Please do not fool around with the machines like that.");
     case Verdict::Moved:
         return QString();
     case Verdict::Capped:
-        return deposit ? QStringLiteral("Depositing money, however, your bank account cannot "
-                                        "hold more than $9999.")
-                       : QStringLiteral("Withdrawing money, however, you cannot hold more than "
-                                        "$9999.");
+        return (deposit
+                    ? QCoreApplication::translate(
+                          "Bank",
+                          "Depositing money, however, your bank account cannot hold more than $%1.")
+                    : QCoreApplication::translate(
+                          "Bank", "Withdrawing money, however, you cannot hold more than $%1."))
+            .arg(Cap);
     case Verdict::Unholdable:
-        return QStringLiteral("The machine cannot hold that much money. Order refused.");
+        return QCoreApplication::translate(
+            "Bank", "The machine cannot hold that much money. Order refused.");
     }
     return QString();
 }
 
 QString pendingText(Direction direction) {
-    return direction == Direction::Deposit ? QStringLiteral("Depositing money, please wait")
-                                           : QStringLiteral("Withdrawing money, please wait");
+    return direction == Direction::Deposit
+               ? QCoreApplication::translate("Bank", "Depositing money, please wait",
+                                             "followed by dots")
+               : QCoreApplication::translate("Bank", "Withdrawing money, please wait",
+                                             "followed by dots");
 }
 
 } // namespace bank

@@ -4,13 +4,14 @@
 #include "casino/CasinoTable.h"
 
 #include "engine/Hand.h"
-#include "engine/Spoken.h"
 #include "game/Records.h"
 #include "game/Report.h"
+#include "game/Speech.h"
 #include "ui/Accessibility.h"
 #include "ui/Dialogs.h"
 #include "ui/ScreenModel.h"
 
+#include <QCoreApplication>
 #include <QScopedValueRollback>
 
 namespace casino {
@@ -52,17 +53,17 @@ CasinoTable::CasinoTable(ui::ScreenModel& screens, const game::GameContext& cont
     Label3->setRect(232, 288, 57, 33);
     Label4->setRect(312, 288, 81, 33);
 
-    cmdDD = new ui::ImageButton(this, QStringLiteral("Double Down"));
+    cmdDD = new ui::ImageButton(this, QCoreApplication::translate("Button", "Double Down"));
     imgPlayer = new ui::Image(this);
     imgDealer = new ui::Image(this);
     imgDeck = new ui::Image(this);
-    cmdReset = new ui::ImageButton(this, QStringLiteral("Reset"));
-    cmdDeal = new ui::ImageButton(this, QStringLiteral("Deal"));
-    cmdStand = new ui::ImageButton(this, QStringLiteral("Stand"));
-    cmdHit = new ui::ImageButton(this, QStringLiteral("Hit"));
+    cmdReset = new ui::ImageButton(this, QCoreApplication::translate("Button", "Reset"));
+    cmdDeal = new ui::ImageButton(this, QCoreApplication::translate("Button", "Deal"));
+    cmdStand = new ui::ImageButton(this, QCoreApplication::translate("Button", "Stand"));
+    cmdHit = new ui::ImageButton(this, QCoreApplication::translate("Button", "Hit"));
     lblBet = new ui::Label(this);
     lblMoney = new ui::Label(this);
-    picQuit = new ui::ImageButton(this, QStringLiteral("Leave the casino"));
+    picQuit = new ui::ImageButton(this, tr("Leave the casino"));
     picStatus = new ui::Image(this);
     for (int k = 1; k <= engine::HandSlots; ++k) {
         PCard(k) = new ui::Image(this);
@@ -109,9 +110,10 @@ CasinoTable::CasinoTable(ui::ScreenModel& screens, const game::GameContext& cont
     connect(this, &ui::Screen::backgroundPointerMoved, this, &CasinoTable::checkNoMoney);
 
     bindKey(QStringLiteral("Enter"), {cmdDeal, cmdReset});
-    bindKey(QStringLiteral("H"), {cmdHit});
-    bindKey(QStringLiteral("S"), {cmdStand});
-    bindKey(QStringLiteral("D"), {cmdDD});
+    // Each key the first letter of its button's word, in every language.
+    bindKey(tr("H", "key: Hit"), {cmdHit});
+    bindKey(tr("S", "key: Stand"), {cmdStand});
+    bindKey(tr("D", "key: Double Down"), {cmdDD});
     bindKey(QStringLiteral("Esc"), {picQuit});
 }
 
@@ -126,8 +128,10 @@ bool CasinoTable::load() {
     cmdStand->setPicture(picture("\\Graphics\\StandButton.GIF"));
     cmdReset->setPicture(picture("\\Graphics\\Reset.GIF"));
     cmdDD->setPicture(picture("\\Graphics\\DoubleDownButton.GIF"));
-    imgPlayer->setPicture(picture("\\Graphics\\Player.GIF"), QStringLiteral("Player"));
-    imgDealer->setPicture(picture("\\Graphics\\Dealer.GIF"), QStringLiteral("Dealer"));
+    imgPlayer->setPicture(picture("\\Graphics\\Player.GIF"),
+                          QCoreApplication::translate("Button", "Player"));
+    imgDealer->setPicture(picture("\\Graphics\\Dealer.GIF"),
+                          QCoreApplication::translate("Button", "Dealer"));
 
     cmdHit->hide();
     cmdStand->hide();
@@ -139,18 +143,18 @@ bool CasinoTable::load() {
 
     const auto cash = game::ReadIntegerRecord(context_.folder.path(game::CurrentMoneyFile));
     if (!game::reportIfFailed(context_.dialogs, cash,
-                              QStringLiteral("The casino stays closed; nothing was changed.")))
+                              tr("The casino stays closed; nothing was changed.")))
         return false;
     purse_.Money = cash.value();
     purse_.Bet = 0;
-    lblMoney->setCaption(QStringLiteral("Money: $%1").arg(purse_.Money));
+    lblMoney->setCaption(tr("Money: $%1").arg(purse_.Money));
     lblBet->setCaption(QString());
     BetText.clear();
     BetValid = false;
 
     imgDeck->setPicture(
         context_.folder.path(engine::DeckBackPicture(engine::ChooseDeckBack(context_.random))),
-        QString::fromLatin1(engine::DeckName));
+        game::deckName());
     state_ = State::Betting;
     return true;
 }
@@ -169,22 +173,19 @@ void CasinoTable::clearTable() {
 
 void CasinoTable::showCard(ui::Image* slot, const std::string& suit, std::int16_t rank) {
     const std::string face = engine::CardFacePath(suit, rank);
-    if (!face.empty())
-        slot->setPicture(context_.folder.path(face),
-                         QString::fromStdString(engine::CardName(suit, rank)));
+    if (!face.empty()) slot->setPicture(context_.folder.path(face), game::cardName(suit, rank));
 }
 
 void CasinoTable::showLabels() {
-    lblMoney->setCaption(QStringLiteral("Money: $%1").arg(purse_.Money));
-    lblBet->setCaption(QStringLiteral("Bet: $%1").arg(purse_.Bet));
+    lblMoney->setCaption(tr("Money: $%1").arg(purse_.Money));
+    lblBet->setCaption(tr("Bet: $%1").arg(purse_.Bet));
 }
 
 void CasinoTable::deal() {
     if (state_ != State::Betting || busy_) return;
     const QScopedValueRollback guard(busy_, true);
 
-    BetText = context_.dialogs.input(QStringLiteral("How much will you be betting?"),
-                                     QStringLiteral("Place your bet!"));
+    BetText = context_.dialogs.input(tr("How much will you be betting?"), tr("Place your bet!"));
     const BetCheck check = checkBet(BetText, purse_.Money);
     // A bet turned away for its amount stays in Bet until the next one is typed.
     if (check.amount) purse_.Bet = *check.amount;
@@ -212,11 +213,11 @@ void CasinoTable::deal() {
     engine::DealHand(hand_);
     for (int k = 1; k <= 2; ++k)
         showCard(PCard(k), hand_.PlayerSuits(k), hand_.PlayerRanks(k));
-    DCard(1)->setPicture(picture(engine::BackPicture), QString::fromLatin1(engine::FaceDownName));
+    DCard(1)->setPicture(picture(engine::BackPicture), game::faceDownName());
     showCard(DCard(2), hand_.DealerSuits(2), hand_.DealerRanks(2));
     state_ = State::PlayersTurn;
-    ui::announce(this, QString::fromStdString(engine::SpokenDeal(hand_)) +
-                           QStringLiteral(" Bet $%1, cash $%2.").arg(purse_.Bet).arg(purse_.Money));
+    ui::announce(this, game::spokenDeal(hand_) + QLatin1Char(' ') +
+                           tr("Bet $%1, cash $%2.").arg(purse_.Bet).arg(purse_.Money));
 }
 
 void CasinoTable::hitClicked() {
@@ -238,16 +239,14 @@ void CasinoTable::doubleDown() {
     const QScopedValueRollback guard(busy_, true);
     purse_.doubleDown();
     showLabels();
-    ui::announce(this, QStringLiteral("You double down: bet $%1, cash $%2.")
-                           .arg(purse_.Bet)
-                           .arg(purse_.Money));
+    ui::announce(this, tr("You double down: bet $%1, cash $%2.").arg(purse_.Bet).arg(purse_.Money));
     playerHit(true);
     // The stand runs whatever the hit did, a bust or a sixth card included.
     playerStand();
     finishClick();
 }
 
-void CasinoTable::endHand(const engine::TablePicture& result) {
+void CasinoTable::endHand(engine::TableResult result) {
     cmdHit->hide();
     cmdStand->hide();
     cmdDD->hide();
@@ -257,22 +256,22 @@ void CasinoTable::endHand(const engine::TablePicture& result) {
     state_ = State::HandOver;
 }
 
-void CasinoTable::showResult(const engine::TablePicture& result) {
-    picStatus->setPicture(picture(result.path), QString::fromLatin1(result.spoken));
+void CasinoTable::showResult(engine::TableResult result) {
+    picStatus->setPicture(picture(engine::ResultPicture(result)), game::resultName(result));
 }
 
 void CasinoTable::playerHit(bool insideDoubleDown) {
     const engine::HitReport report = engine::PlayerHit(hand_);
     if (report.slot == 0) return;
     showCard(PCard(report.slot), hand_.PlayerSuits(report.slot), hand_.PlayerRanks(report.slot));
-    ui::announce(this, QString::fromStdString(engine::SpokenHit(hand_, report)));
+    ui::announce(this, game::spokenHit(hand_, report));
 
     if (report.bust) {
         // The stake taken at the deal is simply not returned.
-        endHand(engine::BustedResult);
+        endHand(engine::TableResult::Busted);
         saveDue_ = true;
     } else if (report.sixthCard) {
-        endHand(engine::WinResult);
+        endHand(engine::TableResult::Win);
         // Six cards without a bust win and pay as a win. Inside a double down the stand that
         // follows settles the stake instead, so it is paid exactly once.
         if (!insideDoubleDown) {
@@ -293,18 +292,18 @@ void CasinoTable::playerStand() {
         showCard(DCard(slot), hand_.DealerSuits(slot), hand_.DealerRanks(slot));
     // The hole card is turned up only once the dealer has finished drawing.
     showCard(DCard(1), hand_.DealerSuits(1), hand_.DealerRanks(1));
-    ui::announce(this, QString::fromStdString(engine::SpokenStand(hand_, report)));
+    ui::announce(this, game::spokenStand(hand_, report));
 
     picStatus->show();
     switch (report.outcome) {
     case engine::Outcome::Win:
-        showResult(engine::WinResult);
+        showResult(engine::TableResult::Win);
         break;
     case engine::Outcome::Loss:
-        showResult(engine::LoseResult);
+        showResult(engine::TableResult::Lose);
         break;
     case engine::Outcome::Draw:
-        showResult(engine::DrawResult);
+        showResult(engine::TableResult::Draw);
         break;
     case engine::Outcome::NoDecision:
         // Only a player busted by a double down gets here; the bust picture stays.
@@ -349,13 +348,13 @@ void CasinoTable::reset() {
     purse_.Bet = 0;
     showLabels();
     state_ = State::Betting;
-    ui::announce(this, QStringLiteral("The table is clear. Cash $%1.").arg(purse_.Money));
+    ui::announce(this, tr("The table is clear. Cash $%1.").arg(purse_.Money));
 
     if (purse_.Money > 0) return;
     // Nothing is saved here: the end of the hand has saved the cash already.
     purse_.clearForNextHand();
-    context_.dialogs.message(QStringLiteral("Oh, looks like you ran out of money!"));
-    context_.dialogs.message(QStringLiteral("Better luck next time."));
+    context_.dialogs.message(tr("Oh, looks like you ran out of money!"));
+    context_.dialogs.message(tr("Better luck next time."));
     goToLocations();
 }
 
@@ -368,8 +367,8 @@ void CasinoTable::leave() {
 void CasinoTable::checkNoMoney() {
     if (busy_ || purse_.Money != 0 || purse_.Bet != 0) return;
     const QScopedValueRollback guard(busy_, true);
-    context_.dialogs.message(QStringLiteral("Sorry, but you have no money on you."));
-    context_.dialogs.message(QStringLiteral("Please come back when you have money."));
+    context_.dialogs.message(tr("Sorry, but you have no money on you."));
+    context_.dialogs.message(tr("Please come back when you have money."));
     goToLocations();
 }
 
@@ -392,8 +391,9 @@ bool CasinoTable::SaveMoney() {
         if (!slot.ok()) {
             failure = slot.error();
         } else if (slot.value() < 1 || slot.value() > game::SlotCount) {
-            failure = game::RecordError{game::RecordError::Kind::Malformed, slotFile,
-                                        QStringLiteral("it names no save slot 1 to 3")};
+            failure = game::RecordError{
+                game::RecordError::Kind::Malformed, slotFile,
+                tr("it names no save slot 1 to 3", "why the save file is damaged")};
         } else {
             failure = game::WriteIntegerRecord(
                 game::SlotFilePath(context_.folder, slot.value(), QStringLiteral("Money.txt")),
@@ -402,11 +402,11 @@ bool CasinoTable::SaveMoney() {
     }
     return game::reportIfFailed(
         context_.dialogs, failure,
-        QStringLiteral("Your cash of $%1 stays at the table but is not saved.").arg(purse_.Money));
+        tr("Your cash of $%1 stays at the table but is not saved.").arg(purse_.Money));
 }
 
 QString CasinoTable::spokenOnArrival() const {
-    return QStringLiteral("Cash $%1.").arg(purse_.Money);
+    return tr("Cash $%1.").arg(purse_.Money);
 }
 
 bool CasinoTable::closeRequested() {
@@ -416,7 +416,7 @@ bool CasinoTable::closeRequested() {
     const QScopedValueRollback guard(busy_, true);
     // A fair table keeps the stake of a hand walked away from, and says so before it does.
     if (!context_.dialogs.confirm(
-            QStringLiteral("Leave the table now? Your bet of $%1 is lost.").arg(purse_.Bet)))
+            tr("Leave the table now? Your bet of $%1 is lost.").arg(purse_.Bet)))
         return false;
     SaveMoney();
     return true;

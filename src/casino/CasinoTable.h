@@ -75,8 +75,8 @@ class CasinoTable : public ui::Screen {
     // The hand's steps, shared by the buttons and the double down.
     void playerHit(bool insideDoubleDown);
     void playerStand();
-    void endHand(const engine::TablePicture& result);
-    void showResult(const engine::TablePicture& result);
+    void endHand(engine::TableResult result);
+    void showResult(engine::TableResult result);
 
     void clearTable();
     void showCard(ui::Image* slot, const std::string& suit, std::int16_t rank);

@@ -3,6 +3,7 @@
 
 #include "casino/Settlement.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 
@@ -51,14 +52,14 @@ QString refusalMessage(BetRefusal refusal) {
     case BetRefusal::None:
         return {};
     case BetRefusal::NoBet:
-        return QStringLiteral("You haven't made a bet.");
+        return QCoreApplication::translate("Casino", "You haven't made a bet.");
     case BetRefusal::NotDigits:
     case BetRefusal::TooLong:
-        return QStringLiteral("Not a valid bet.");
+        return QCoreApplication::translate("Casino", "Not a valid bet.");
     case BetRefusal::TooMuch:
-        return QStringLiteral("Sorry, you don't have that much money.");
+        return QCoreApplication::translate("Casino", "Sorry, you don't have that much money.");
     case BetRefusal::NotPositive:
-        return QStringLiteral("... Not valid.");
+        return QCoreApplication::translate("Casino", "... Not valid.");
     }
     return {};
 }

@@ -119,14 +119,18 @@ std::string CardFacePath(const std::string& suit, std::int16_t rank) {
     return "\\Graphics\\" + suit + "\\" + suit + rankWord(rank) + ".GIF";
 }
 
-std::string CardName(const std::string& suit, std::int16_t rank) {
-    if (!knownSuit(suit) || rank < 1 || rank > RanksPerSuit) return {};
-    static constexpr std::array<std::string_view, RanksPerSuit> ranks = {
-        "Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
-        "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
-    // Clovers are what every player calls clubs.
-    const std::string_view said = suit == "Clovers" ? std::string_view("Clubs") : suit;
-    return std::string(ranks[rank - 1]) + " of " + std::string(said);
+const char* ResultPicture(TableResult result) {
+    switch (result) {
+    case TableResult::Win:
+        return "\\Graphics\\Win.GIF";
+    case TableResult::Lose:
+        return "\\Graphics\\Lose.GIF";
+    case TableResult::Draw:
+        return "\\Graphics\\Draw.GIF";
+    case TableResult::Busted:
+        return "\\Graphics\\Busted.GIF";
+    }
+    return "";
 }
 
 int ChooseDeckBack(RandomSource& random) {

@@ -63,25 +63,14 @@ void DealHand(HandState& hand);
 inline constexpr const char* BackPicture = "\\Graphics\\Back.GIF";
 inline constexpr const char* NonePicture = "\\Graphics\\None.GIF";
 
-// A picture of the tables with what a screen reader says of it.
-struct TablePicture {
-    const char* path;
-    const char* spoken;
-};
-inline constexpr TablePicture WinResult{"\\Graphics\\Win.GIF", "You win"};
-inline constexpr TablePicture LoseResult{"\\Graphics\\Lose.GIF", "You lose"};
-inline constexpr TablePicture DrawResult{"\\Graphics\\Draw.GIF", "Draw"};
-inline constexpr TablePicture BustedResult{"\\Graphics\\Busted.GIF", "Busted"};
-inline constexpr const char* FaceDownName = "face-down card";
-inline constexpr const char* DeckName = "deck";
+// The result a table lays on the felt when a hand ends, and its picture. What a player hears of
+// it is the game's words, kept with the screens.
+enum class TableResult { Win, Lose, Draw, Busted };
+const char* ResultPicture(TableResult result);
 
 // "\Graphics\Hearts\Hearts10.GIF" and so on; the two of spades is "\Graphics\Spades\Spades2.Gif".
 // Empty when the suit or rank names no card.
 std::string CardFacePath(const std::string& suit, std::int16_t rank);
-
-// A card as a player says it: "Ace of Spades", "Ten of Hearts", "King of Clubs" (the clovers).
-// Empty when the suit or rank names no card.
-std::string CardName(const std::string& suit, std::int16_t rank);
 
 // The casino's deck pile: 1 "\Graphics\Back.GIF", 2 "\Graphics\BackDeath.GIF",
 // 3 "\Graphics\BackLove.GIF", chosen with weights 1/2, 1/3 and 1/6.

@@ -3,8 +3,11 @@
 
 #include "school/SchoolScreen.h"
 
+#include "school/Prize.h"
 #include "ui/Accessibility.h"
 #include "ui/ScreenModel.h"
+
+#include <QCoreApplication>
 
 namespace school {
 
@@ -12,9 +15,9 @@ using ui::ScreenId;
 
 SchoolScreen::SchoolScreen(ui::ScreenModel& screens, const game::GameContext& context)
     : ui::Screen(ScreenId::School, screens),
-      imgTour(new ui::ImageButton(this, QStringLiteral("Tournament"))),
-      lblDesc(new ui::Label(this)),
-      imgQuit(new ui::ImageButton(this, QStringLiteral("Back to town"))), context_(context) {
+      imgTour(new ui::ImageButton(this, QCoreApplication::translate("Button", "Tournament"))),
+      lblDesc(new ui::Label(this)), imgQuit(new ui::ImageButton(this, tr("Back to town"))),
+      context_(context) {
     imgTour->setObjectName(QStringLiteral("imgTour"));
     lblDesc->setObjectName(QStringLiteral("lblDesc"));
     imgQuit->setObjectName(QStringLiteral("imgQuit"));
@@ -44,14 +47,15 @@ SchoolScreen::SchoolScreen(ui::ScreenModel& screens, const game::GameContext& co
         ui::announce(this, lblDesc->caption());
     });
 
-    bindKey(QStringLiteral("T"), {imgTour});
+    bindKey(tr("T", "key: Tournament"), {imgTour});
     bindKey(QStringLiteral("Esc"), {imgQuit});
 }
 
 QString SchoolScreen::tournamentDescription() {
-    return QStringLiteral("Win 5 rounds of Blackjack to recieve $200.\n"
-                          "(Note that Doubling Down is not allowed since you aren't wagering any "
-                          "money anyways.)");
+    return tr("Win 5 rounds of Blackjack to recieve $%1.\n"
+              "(Note that Doubling Down is not allowed since you aren't wagering any money "
+              "anyways.)")
+        .arg(TournamentPrize);
 }
 
 bool SchoolScreen::load() {

@@ -4,11 +4,13 @@
 #include "school/TournamentTable.h"
 
 #include "engine/Hand.h"
-#include "engine/Spoken.h"
+#include "game/Speech.h"
 #include "school/Prize.h"
 #include "ui/Accessibility.h"
 #include "ui/Dialogs.h"
 #include "ui/ScreenModel.h"
+
+#include <QCoreApplication>
 
 namespace school {
 
@@ -51,12 +53,12 @@ TournamentTable::TournamentTable(ui::ScreenModel& screens, const game::GameConte
     : ui::Screen(ScreenId::Tournament, screens), imgDealer(image(this, 0, 0, 81, 17)),
       imgPlayer(image(this, 0, 168, 81, 17)), imgDeck(image(this, 504, 104, 75, 100)),
       picStatus(image(this, 232, 128, 100, 50)), lblRounds(new ui::Label(this)),
-      cmdHit(button(this, QStringLiteral("Hit"), 288, 344, 81, 33)),
-      cmdStand(button(this, QStringLiteral("Stand"), 392, 344, 81, 33)),
-      cmdStart(button(this, QStringLiteral("Start"), 488, 344, 81, 33)),
-      cmdContinue(button(this, QStringLiteral("Continue"), 488, 280, 81, 33)),
-      picQuit(button(this, QStringLiteral("Leave the tournament"), 584, 0, 17, 17)),
-      context_(context) {
+      cmdHit(button(this, QCoreApplication::translate("Button", "Hit"), 288, 344, 81, 33)),
+      cmdStand(button(this, QCoreApplication::translate("Button", "Stand"), 392, 344, 81, 33)),
+      cmdStart(button(this, QCoreApplication::translate("Button", "Start"), 488, 344, 81, 33)),
+      cmdContinue(
+          button(this, QCoreApplication::translate("Button", "Continue"), 488, 280, 81, 33)),
+      picQuit(button(this, tr("Leave the tournament"), 584, 0, 17, 17)), context_(context) {
     for (int k = 1; k <= engine::HandSlots; ++k) {
         const int left = 8 + 80 * (k - 1);
         PCard(k) = image(this, left, 184, CardWidth, CardHeight);
@@ -95,8 +97,9 @@ TournamentTable::TournamentTable(ui::ScreenModel& screens, const game::GameConte
     connect(picQuit, &ui::ImageButton::clicked, this, &TournamentTable::quit);
 
     bindKey(QStringLiteral("Enter"), {cmdStart, cmdContinue});
-    bindKey(QStringLiteral("H"), {cmdHit});
-    bindKey(QStringLiteral("S"), {cmdStand});
+    // Each key the first letter of its button's word, in every language.
+    bindKey(tr("H", "key: Hit"), {cmdHit});
+    bindKey(tr("S", "key: Stand"), {cmdStand});
     bindKey(QStringLiteral("Esc"), {picQuit});
 }
 
@@ -106,8 +109,10 @@ bool TournamentTable::load() {
     cmdStart->setPicture(path("\\Graphics\\StartButton.GIF"));
     cmdStand->setPicture(path("\\Graphics\\StandButton.GIF"));
     cmdContinue->setPicture(path("\\Graphics\\ContinueButton.GIF"));
-    imgPlayer->setPicture(path("\\Graphics\\Player.GIF"), QStringLiteral("Player"));
-    imgDealer->setPicture(path("\\Graphics\\Dealer.GIF"), QStringLiteral("Dealer"));
+    imgPlayer->setPicture(path("\\Graphics\\Player.GIF"),
+                          QCoreApplication::translate("Button", "Player"));
+    imgDealer->setPicture(path("\\Graphics\\Dealer.GIF"),
+                          QCoreApplication::translate("Button", "Dealer"));
     cmdHit->hide();
     cmdStand->hide();
     cmdStart->show();
@@ -115,7 +120,7 @@ bool TournamentTable::load() {
     picQuit->setPicture(path("\\Graphics\\Quit.GIF"));
     picQuit->show();
     RoundNumber = 0;
-    imgDeck->setPicture(path(engine::BackPicture), QString::fromLatin1(engine::DeckName));
+    imgDeck->setPicture(path(engine::BackPicture), game::deckName());
     RoundPassed = false;
     lblRounds->setCaption({});
     state_ = State::Ready;
@@ -136,7 +141,7 @@ void TournamentTable::clearTable() {
 
 void TournamentTable::StartRound() {
     ++RoundNumber;
-    lblRounds->setCaption(QStringLiteral("Round #%1").arg(RoundNumber));
+    lblRounds->setCaption(tr("Round #%1").arg(RoundNumber));
     // Once the first card is out the player stays at the table until the tournament ends.
     picQuit->hide();
     const std::int16_t count = engine::DrawnCards;
@@ -152,11 +157,11 @@ void TournamentTable::StartRound() {
     engine::DealHand(hand_);
     for (int k = 1; k <= 2; ++k)
         showFace(PCard(k), hand_.PlayerSuits(k), hand_.PlayerRanks(k));
-    DCard(1)->setPicture(path(engine::BackPicture), QString::fromLatin1(engine::FaceDownName));
+    DCard(1)->setPicture(path(engine::BackPicture), game::faceDownName());
     showFace(DCard(2), hand_.DealerSuits(2), hand_.DealerRanks(2));
     state_ = State::InHand;
-    ui::announce(this, QStringLiteral("Round %1. ").arg(RoundNumber) +
-                           QString::fromStdString(engine::SpokenDeal(hand_)));
+    ui::announce(this,
+                 tr("Round %1.").arg(RoundNumber) + QLatin1Char(' ') + game::spokenDeal(hand_));
 }
 
 void TournamentTable::hit() {
@@ -165,7 +170,7 @@ void TournamentTable::hit() {
     const engine::HitReport report = engine::PlayerHit(hand_);
     if (report.slot == 0) return;
     showFace(PCard(report.slot), hand_.PlayerSuits(report.slot), hand_.PlayerRanks(report.slot));
-    ui::announce(this, QString::fromStdString(engine::SpokenHit(hand_, report)));
+    ui::announce(this, game::spokenHit(hand_, report));
     if (!report.bust && !report.sixthCard) return;
 
     cmdHit->hide();
@@ -173,12 +178,12 @@ void TournamentTable::hit() {
     cmdContinue->show();
     state_ = State::HandOver;
     if (report.bust) {
-        showStatus(engine::BustedResult);
+        showStatus(engine::TableResult::Busted);
         RoundPassed = false;
-        context_.dialogs.message(QStringLiteral("Sorry, but you lose."));
+        context_.dialogs.message(tr("Sorry, but you lose."));
     } else {
         // Six cards without passing 21 pass the round.
-        showStatus(engine::WinResult);
+        showStatus(engine::TableResult::Win);
         RoundPassed = true;
     }
 }
@@ -196,27 +201,27 @@ void TournamentTable::stand() {
         showFace(DCard(slot), hand_.DealerSuits(slot), hand_.DealerRanks(slot));
     // The hole card turns up only once the dealer has finished drawing.
     showFace(DCard(1), hand_.DealerSuits(1), hand_.DealerRanks(1));
-    ui::announce(this, QString::fromStdString(engine::SpokenStand(hand_, report)));
+    ui::announce(this, game::spokenStand(hand_, report));
     picStatus->show();
 
     switch (report.outcome) {
     case engine::Outcome::Win:
-        showStatus(engine::WinResult);
+        showStatus(engine::TableResult::Win);
         RoundPassed = true;
-        context_.dialogs.message(QStringLiteral("Good job!"));
+        context_.dialogs.message(tr("Good job!"));
         break;
     case engine::Outcome::Draw:
         // The round is dealt again under the same number.
-        showStatus(engine::DrawResult);
+        showStatus(engine::TableResult::Draw);
         --RoundNumber;
-        context_.dialogs.message(QStringLiteral("Well, it's a draw, let's do this round again."));
+        context_.dialogs.message(tr("Well, it's a draw, let's do this round again."));
         RoundPassed = true;
         break;
     case engine::Outcome::Loss:
     case engine::Outcome::NoDecision: // only a player over 21 gets there, and a bust ends the hit
-        showStatus(engine::LoseResult);
+        showStatus(engine::TableResult::Lose);
         RoundPassed = false;
-        context_.dialogs.message(QStringLiteral("Sorry, but you lose."));
+        context_.dialogs.message(tr("Sorry, but you lose."));
         break;
     }
     cmdContinue->show();
@@ -235,17 +240,17 @@ void TournamentTable::continueOn() {
     if (RoundPassed && RoundNumber == LastRound) {
         // The cleared table is on screen before the prize is written to disk.
         repaint();
-        context_.dialogs.message(QStringLiteral("You have passed all five rounds."));
+        context_.dialogs.message(tr("You have passed all five rounds."));
         context_.dialogs.message(PayPrize(context_.folder));
         RoundPassed = false;
     }
     if (RoundPassed) {
-        context_.dialogs.message(QStringLiteral("Alright, next round!"));
+        context_.dialogs.message(tr("Alright, next round!"));
         StartRound();
         return;
     }
-    context_.dialogs.message(QStringLiteral("Looks like you're finished here."));
-    context_.dialogs.message(QStringLiteral("See you around."));
+    context_.dialogs.message(tr("Looks like you're finished here."));
+    context_.dialogs.message(tr("See you around."));
     endTournament();
 }
 
@@ -266,15 +271,14 @@ void TournamentTable::quit() {
 
 void TournamentTable::showFace(ui::Image* slot, const std::string& suit, std::int16_t rank) {
     const std::string face = engine::CardFacePath(suit, rank);
-    if (!face.empty())
-        slot->setPicture(context_.folder.path(face),
-                         QString::fromStdString(engine::CardName(suit, rank)));
+    if (!face.empty()) slot->setPicture(context_.folder.path(face), game::cardName(suit, rank));
 }
 
-void TournamentTable::showStatus(const engine::TablePicture& result) {
-    picStatus->setPicture(path(result.path), QString::fromLatin1(result.spoken));
+void TournamentTable::showStatus(engine::TableResult result) {
+    const QString said = game::resultName(result);
+    picStatus->setPicture(path(engine::ResultPicture(result)), said);
     picStatus->show();
-    ui::announce(this, QString::fromLatin1(result.spoken) + QLatin1Char('.'));
+    ui::announce(this, said + QLatin1Char('.'));
 }
 
 } // namespace school

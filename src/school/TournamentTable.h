@@ -55,7 +55,7 @@ class TournamentTable : public ui::Screen {
     // Hides every card slot at its card size and clears the hand, as at opening and between hands.
     void clearTable();
     void showFace(ui::Image* slot, const std::string& suit, std::int16_t rank);
-    void showStatus(const engine::TablePicture& result);
+    void showStatus(engine::TableResult result);
     void endTournament();
     QString path(const char* gameName) const { return context_.folder.path(gameName); }
 
