@@ -6,6 +6,7 @@
 #include "game/Records.h"
 #include "game/SaveFolders.h"
 #include "ui/Dialogs.h"
+#include "ui/Language.h"
 #include "ui/Screen.h"
 
 #include <QApplication>
@@ -69,6 +70,8 @@ int diamonds(int rank) { return 39 + rank; }
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    // In the desktop's language, as the game: LANGUAGE=de takes the German screenshots.
+    ui::useLanguage(ui::desktopLanguage());
     QTextStream err(stderr);
     if (argc != 3) {
         err << "usage: vantrell-screenshots <program folder> <output folder>\n";
