@@ -74,12 +74,13 @@ SleepDialog::SleepDialog(ui::ScreenModel& screens, const game::GameContext& cont
 }
 
 bool SleepDialog::load() {
-    fraQ->setTitle(QStringLiteral("Sleeping so soon?"));
-    optYes->setText(QStringLiteral("Yes"));
-    optNo->setText(QStringLiteral("No"));
-    cmdSelect->setText(QStringLiteral("Select"));
-    bindKey(QStringLiteral("Y"), {optYes});
-    bindKey(QStringLiteral("N"), {optNo});
+    fraQ->setTitle(tr("Sleeping so soon?"));
+    optYes->setText(tr("Yes"));
+    optNo->setText(tr("No"));
+    cmdSelect->setText(tr("Select"));
+    // Each answer's key the first letter of its word.
+    bindKey(tr("Y", "key: Yes"), {optYes});
+    bindKey(tr("N", "key: No"), {optNo});
     bindKey(QStringLiteral("Enter"), {cmdSelect});
     return true;
 }
@@ -98,7 +99,7 @@ void SleepDialog::select() {
     } else {
         // Without an answer the question stays: closing it would leave no screen at all.
         answering_ = true;
-        context_.dialogs.message(QStringLiteral("Please choose Yes or No."));
+        context_.dialogs.message(tr("Please choose Yes or No."));
         answering_ = false;
     }
 }
@@ -113,7 +114,7 @@ void SleepDialog::endGame() {
     for (const char* file : {game::CurrentSlotFile, game::CurrentMoneyFile, game::CurrentBankFile})
         game::reportIfFailed(context_.dialogs,
                              game::WriteIntegerRecord(context_.folder.path(file), 0),
-                             QStringLiteral("The game ends all the same."));
+                             tr("The game ends all the same."));
     screens().close(ScreenId::frmQuit);
 }
 
