@@ -219,7 +219,7 @@ Try &apos;vantrell --help&apos;.
 
 To play, start it from a terminal with --saves and a folder you may write in:
 vantrell --saves ~/vantrell-saves</source>
-        <translation>Vantrell kann seine Spielstände nicht ablegen: %1.
+        <translation>Vantrell kann seine Spielstände nicht speichern: %1.
 
 Um zu spielen, starte es aus einem Terminal mit --saves und einem Ordner, in dem du schreiben darfst:
 vantrell --saves ~/vantrell-saves</translation>
@@ -663,7 +663,7 @@ vantrell --saves ~/vantrell-saves</translation>
     <name>town::SleepDialog</name>
     <message>
         <source>Sleeping so soon?</source>
-        <translation>Schon schlafen gehen?</translation>
+        <translation>Schon ins Bett?</translation>
     </message>
     <message>
         <source>Yes</source>

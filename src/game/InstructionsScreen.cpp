@@ -35,6 +35,12 @@ InstructionsScreen::InstructionsScreen(ui::ScreenModel& screens, const GameConte
     // The casino table's keys, as its buttons are named in the player's language.
     lblKeys->setCaption(
         tr("Keys: Enter deals, H hit, S stand, D double down, Esc leaves, Tab moves"));
+    // Beside the arrows there is no more room: a language whose line runs longer has it a
+    // point or two smaller rather than cut short.
+    for (int points = lblKeys->font().pointSize();
+         points > 7 &&
+         lblKeys->fontMetrics().horizontalAdvance(lblKeys->caption()) > lblKeys->width();)
+        lblKeys->setFontSize(--points);
 
     connect(imgBack, &ui::ImageButton::clicked, this, [this] { TurnPage(-1); });
     connect(imgNext, &ui::ImageButton::clicked, this, [this] { TurnPage(+1); });

@@ -68,7 +68,8 @@ SlotScreen::SlotScreen(ui::ScreenId id, ui::ScreenModel& screens, const GameCont
       instruction_(new ui::Label(this)), instructionText_(std::move(instruction)) {
     imgSlot->setPosition(248, 8);
     picMainMenu->setPosition(488, 8);
-    instruction_->setRect(8, 48, 529, 17);
+    // As wide as the window allows: the line runs longer in some languages.
+    instruction_->setRect(8, 48, 584, 17);
     instruction_->setTextColor(Qt::white);
     QFont bold = instruction_->font();
     bold.setBold(true);

@@ -8,6 +8,7 @@
 #include "ui/Dialogs.h"
 #include "ui/ScreenModel.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -78,6 +79,11 @@ bool SleepDialog::load() {
     optYes->setText(tr("Yes"));
     optNo->setText(tr("No"));
     cmdSelect->setText(tr("Select"));
+    // A longer word than the button was made for widens it to the left, the frame's edge kept.
+    QFont bold = cmdSelect->font();
+    bold.setBold(true);
+    const int wanted = QFontMetrics(bold).horizontalAdvance(cmdSelect->text()) + 20;
+    if (wanted > 81) cmdSelect->setGeometry(169 - wanted, 128, wanted, 33);
     // Each answer's key the first letter of its word.
     bindKey(tr("Y", "key: Yes"), {optYes});
     bindKey(tr("N", "key: No"), {optNo});
