@@ -104,6 +104,22 @@
         <source>Start</source>
         <translation>Start</translation>
     </message>
+    <message>
+        <source>Main Menu</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation>Schlafen</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Los</translation>
+    </message>
 </context>
 <context>
     <name>Cards</name>
@@ -225,6 +241,377 @@
     <message>
         <source>... Not valid.</source>
         <translation>... Das gilt nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>platformName[:options]</source>
+        <translation>Plattformname[:Optionen]</translation>
+    </message>
+    <message>
+        <source>Window system plugin (xcb, wayland, offscreen …).</source>
+        <translation>Fenstersystem-Plugin (xcb, wayland, offscreen …).</translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>Where the window system plugins are.</source>
+        <translation>Wo die Fenstersystem-Plugins liegen.</translation>
+    </message>
+    <message>
+        <source>theme</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>Platform theme.</source>
+        <translation>Plattform-Thema.</translation>
+    </message>
+    <message>
+        <source>plugin</source>
+        <translation>Plugin</translation>
+    </message>
+    <message>
+        <source>An additional plugin to load.</source>
+        <translation>Ein zusätzliches Plugin, das geladen wird.</translation>
+    </message>
+    <message>
+        <source>geometry</source>
+        <translation>Geometrie</translation>
+    </message>
+    <message>
+        <source>Window geometry, as 600x400+50+50.</source>
+        <translation>Fenstergeometrie, etwa 600x400+50+50.</translation>
+    </message>
+    <message>
+        <source>icon</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Window icon.</source>
+        <translation>Fenstersymbol.</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Window title.</source>
+        <translation>Fenstertitel.</translation>
+    </message>
+    <message>
+        <source>Lays the window out right to left.</source>
+        <translation>Ordnet das Fenster von rechts nach links an.</translation>
+    </message>
+    <message>
+        <source>session</source>
+        <translation>Sitzung</translation>
+    </message>
+    <message>
+        <source>Restores an earlier session.</source>
+        <translation>Stellt eine frühere Sitzung wieder her.</translation>
+    </message>
+    <message>
+        <source>display</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>X display, instead of $DISPLAY.</source>
+        <translation>X-Display, statt $DISPLAY.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>X instance name.</source>
+        <translation>Name der X-Instanz.</translation>
+    </message>
+    <message>
+        <source>Same as -qwindowgeometry, on X.</source>
+        <translation>Wie -qwindowgeometry, unter X.</translation>
+    </message>
+    <message>
+        <source>Same as -qwindowicon, on X.</source>
+        <translation>Wie -qwindowicon, unter X.</translation>
+    </message>
+    <message>
+        <source>Same as -qwindowtitle, on X.</source>
+        <translation>Wie -qwindowtitle, unter X.</translation>
+    </message>
+    <message>
+        <source>id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>X visual to use.</source>
+        <translation>Das zu verwendende X-Visual.</translation>
+    </message>
+    <message>
+        <source>Never grabs the mouse.</source>
+        <translation>Fängt die Maus nie ein.</translation>
+    </message>
+    <message>
+        <source>Grabs the mouse even in a debugger.</source>
+        <translation>Fängt die Maus auch im Debugger ein.</translation>
+    </message>
+    <message>
+        <source>style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Widget style (fusion …).</source>
+        <translation>Widget-Stil (fusion …).</translation>
+    </message>
+    <message>
+        <source>styleSheet</source>
+        <translation>Stylesheet</translation>
+    </message>
+    <message>
+        <source>Style sheet file.</source>
+        <translation>Stylesheet-Datei.</translation>
+    </message>
+    <message>
+        <source>Counts the widgets left at the end.</source>
+        <translation>Zählt am Ende die übrig gebliebenen Widgets.</translation>
+    </message>
+    <message>
+        <source>Loads Qt&apos;s testability library.</source>
+        <translation>Lädt die Testability-Bibliothek von Qt.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Keep the saves in &lt;%1&gt;, created and given three empty slots if need be.</source>
+        <translation>Legt die Spielstände in &lt;%1&gt; ab; der Ordner wird bei Bedarf angelegt und bekommt drei leere Spielstände.</translation>
+    </message>
+    <message>
+        <source>Vantrell: blackjack in a small town.
+
+This copy keeps its saves in %1
+(beside the program: a portable copy). --saves chooses another folder.</source>
+        <translation>Vantrell: Blackjack in einer kleinen Stadt.
+
+Diese Kopie legt ihre Spielstände hier ab: %1
+(neben dem Programm: eine portable Kopie). --saves wählt einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>Vantrell: blackjack in a small town.
+
+This copy keeps its saves in %1
+(the player&apos;s own data folder: an installed copy). --saves chooses another folder.</source>
+        <translation>Vantrell: Blackjack in einer kleinen Stadt.
+
+Diese Kopie legt ihre Spielstände hier ab: %1
+(im Datenordner des Spielers: eine installierte Kopie). --saves wählt einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>vantrell: %1
+Try &apos;vantrell --help&apos;.
+</source>
+        <translation>vantrell: %1
+„vantrell --help“ liefert weitere Informationen.
+</translation>
+    </message>
+    <message>
+        <source>--saves needs the name of a folder</source>
+        <translation>--saves braucht den Namen eines Ordners</translation>
+    </message>
+    <message>
+        <source>Vantrell cannot keep its saves: %1.
+
+To play, start it from a terminal with --saves and a folder you may write in:
+vantrell --saves ~/vantrell-saves</source>
+        <translation>Vantrell kann seine Spielstände nicht speichern: %1.
+
+Um zu spielen, starte es aus einem Terminal mit --saves und einem Ordner, in dem du schreiben darfst:
+vantrell --saves ~/vantrell-saves</translation>
+    </message>
+</context>
+<context>
+    <name>Key</name>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Pfeil links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Pfeil rechts</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Pfeil hoch</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Pfeil runter</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Vantrell: the picture %1 could not be read</source>
+        <translation>Vantrell: Das Bild %1 konnte nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerName</name>
+    <message>
+        <source>No name has been entered.</source>
+        <translation>Du hast keinen Namen eingegeben.</translation>
+    </message>
+    <message>
+        <source>That name can&apos;t be saved: %1 can&apos;t be part of a name.</source>
+        <translation>Dieser Name lässt sich nicht speichern: %1 darf in keinem Namen vorkommen.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>das ist keine Datei</translation>
+    </message>
+    <message>
+        <source>it is far too large</source>
+        <translation>sie ist viel zu groß</translation>
+    </message>
+    <message>
+        <source>The save file %1 is missing.</source>
+        <translation>Die Spielstanddatei %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>The save file %1 could not be read%2.</source>
+        <translation>Die Spielstanddatei %1 konnte nicht gelesen werden%2.</translation>
+    </message>
+    <message>
+        <source>The save file %1 is empty.</source>
+        <translation>Die Spielstanddatei %1 ist leer.</translation>
+    </message>
+    <message>
+        <source>The save file %1 is damaged%2.</source>
+        <translation>Die Spielstanddatei %1 ist beschädigt%2.</translation>
+    </message>
+    <message>
+        <source>The save file %1 holds a number outside -32768 to 32767.</source>
+        <translation>Die Spielstanddatei %1 enthält eine Zahl außerhalb von -32768 bis 32767.</translation>
+    </message>
+    <message>
+        <source>The save file %1 could not be written%2.</source>
+        <translation>Die Spielstanddatei %1 konnte nicht geschrieben werden%2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be saved in %2.</source>
+        <translation>%1 lässt sich nicht in %2 speichern.</translation>
+    </message>
+    <message>
+        <source>A double quote</source>
+        <translation>Ein doppeltes Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>A control character</source>
+        <translation>Ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>The character &quot;%1&quot;</source>
+        <translation>Das Zeichen „%1“</translation>
+    </message>
+    <message>
+        <source>more than one line</source>
+        <translation>mehr als eine Zeile</translation>
+    </message>
+    <message>
+        <source>no whole number</source>
+        <translation>keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation>nicht nur eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>unreadable characters</source>
+        <translation>unlesbare Zeichen</translation>
+    </message>
+    <message>
+        <source>an unclosed quote</source>
+        <translation>ein nicht geschlossenes Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>text after the quotes</source>
+        <translation>Text nach den Anführungszeichen</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFolder</name>
+    <message>
+        <source>cannot create the save folder %1</source>
+        <translation>der Ordner für die Spielstände %1 lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>cannot write in the save folder %1</source>
+        <translation>in den Ordner für die Spielstände %1 lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>cannot copy %1 to %2</source>
+        <translation>%1 lässt sich nicht nach %2 kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenTitle</name>
+    <message>
+        <source>Main menu</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Continue game</source>
+        <translation>Spiel fortsetzen</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Stadt</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Zuhause</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation>Schlafen</translation>
+    </message>
+    <message>
+        <source>Casino</source>
+        <translation>Casino</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Schule</translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation>Turnier</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
     </message>
 </context>
 <context>
@@ -469,6 +856,157 @@ Konto: %3 $</translation>
     </message>
 </context>
 <context>
+    <name>game::ContinueGameScreen</name>
+    <message>
+        <source>Click on a slot to continue a saved game.</source>
+        <translation>Klicke auf einen Spielstand, um ein gespeichertes Spiel fortzusetzen.</translation>
+    </message>
+    <message>
+        <source>This game can&apos;t be continued.</source>
+        <translation>Dieses Spiel lässt sich nicht fortsetzen.</translation>
+    </message>
+    <message>
+        <source>No Data Found</source>
+        <translation>Kein Spielstand gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>game::InstructionsScreen</name>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Keys: Enter deals, H hit, S stand, D double down, Esc leaves, Tab moves</source>
+        <translation>Tasten: Enter geben, K Karte, S stehen, V verdoppeln, Esc zurück, Tab weiter</translation>
+    </message>
+    <message>
+        <source>Instructions, page %1 of %2</source>
+        <translation>Anleitung, Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2.</source>
+        <translation>Seite %1 von %2.</translation>
+    </message>
+</context>
+<context>
+    <name>game::NewGameScreen</name>
+    <message>
+        <source>Click on a slot to begin new game. Warning: Data will be overwritten.</source>
+        <translation>Klicke auf einen Spielstand für ein neues Spiel. Achtung: Er wird überschrieben.</translation>
+    </message>
+    <message>
+        <source>What is your name?</source>
+        <translation>Wie heißt du?</translation>
+    </message>
+    <message>
+        <source>Enter name.</source>
+        <translation>Name eingeben</translation>
+    </message>
+    <message>
+        <source>The new game could not be started.</source>
+        <translation>Das neue Spiel ließ sich nicht starten.</translation>
+    </message>
+</context>
+<context>
+    <name>game::PlaceholderScreen</name>
+    <message>
+        <source>%1 opens soon.</source>
+        <translation>%1 öffnet bald.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>game::SlotScreen</name>
+    <message>
+        <source>Its save files are missing</source>
+        <translation>Alle Dateien fehlen</translation>
+    </message>
+    <message>
+        <source>%1 of its save files are missing</source>
+        <translation>%1 Dateien fehlen</translation>
+    </message>
+    <message>
+        <source>%1 of its save files are damaged</source>
+        <translation>%1 Dateien sind beschädigt</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read</source>
+        <translation>%1 ist unlesbar</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1: Wert ungültig</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>Slot %1</source>
+        <translation>Spielstand %1</translation>
+    </message>
+    <message>
+        <source>save damaged, %1</source>
+        <translation>Spielstand beschädigt, %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1, money $%2, bank $%3</source>
+        <translation>%1, Geld %2 $, Konto %3 $</translation>
+    </message>
+    <message>
+        <source>Slot %1: %2.</source>
+        <translation>Spielstand %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1. Key %2.</source>
+        <translation>%1. Taste %2.</translation>
+    </message>
+    <message>
+        <source>Name: (save damaged)</source>
+        <translation>Name: (beschädigt)</translation>
+    </message>
+    <message>
+        <source>Name: (Nobody)</source>
+        <translation>Name: (Niemand)</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>Money: $%1     Bank: $%2</source>
+        <translation>Geld: %1 $     Konto: %2 $</translation>
+    </message>
+    <message>
+        <source>No game was started; every slot is as it was.</source>
+        <translation>Es wurde kein Spiel begonnen; alle Spielstände sind unverändert.</translation>
+    </message>
+</context>
+<context>
     <name>game::StartScreen</name>
     <message>
         <source>N</source>
@@ -560,6 +1098,129 @@ Konto: %3 $</translation>
     <message>
         <source>See you around.</source>
         <translation>Man sieht sich.</translation>
+    </message>
+</context>
+<context>
+    <name>town::HomeScreen</name>
+    <message>
+        <source>Back to town</source>
+        <translation>Zurück in die Stadt</translation>
+    </message>
+    <message>
+        <source>Home menu</source>
+        <translation>Zuhause-Menü</translation>
+    </message>
+    <message>
+        <source>You stay in town; nothing was changed.</source>
+        <translation>Du bleibst in der Stadt; nichts wurde verändert.</translation>
+    </message>
+    <message>
+        <source>it names no save slot</source>
+        <translation>sie nennt keinen Spielstand</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>Money: $%1</source>
+        <translation>Geld: %1 $</translation>
+    </message>
+    <message>
+        <source>Bank: $%1</source>
+        <translation>Konto: %1 $</translation>
+    </message>
+</context>
+<context>
+    <name>town::LocationsScreen</name>
+    <message>
+        <source>Home</source>
+        <translation>Zuhause</translation>
+    </message>
+    <message>
+        <source>Go home to write in your diary, view your stats, and sleep.</source>
+        <translation>Geh nach Hause, um in dein Tagebuch zu schreiben, deine Statistik anzusehen und zu schlafen.</translation>
+    </message>
+    <message>
+        <source>Casino</source>
+        <translation>Casino</translation>
+    </message>
+    <message>
+        <source>Go to the casino to bet money on Blackjack games.</source>
+        <translation>Geh ins Casino und setze beim Blackjack dein Geld.</translation>
+    </message>
+    <message>
+        <source>Vantrell</source>
+        <translation>Vantrell</translation>
+    </message>
+    <message>
+        <source>Go to your school to participate in special events.</source>
+        <translation>Geh zu deiner Schule und nimm an besonderen Veranstaltungen teil.</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Go to the bank to deposit and withdraw money.</source>
+        <translation>Geh zur Bank, um Geld einzuzahlen und abzuheben.</translation>
+    </message>
+    <message>
+        <source>Locations</source>
+        <translation>Orte</translation>
+    </message>
+    <message>
+        <source>Choose your location:</source>
+        <translation>Wähle dein Ziel:</translation>
+    </message>
+    <message>
+        <source>Please choose a location.</source>
+        <translation>Bitte wähle zuerst ein Ziel.</translation>
+    </message>
+</context>
+<context>
+    <name>town::SleepDialog</name>
+    <message>
+        <source>Sleeping so soon?</source>
+        <translation>Schon ins Bett?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <comment>key: Yes</comment>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>key: No</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Please choose Yes or No.</source>
+        <translation>Bitte wähle Ja oder Nein.</translation>
+    </message>
+    <message>
+        <source>The game ends all the same.</source>
+        <translation>Das Spiel endet trotzdem.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Screen</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>tooltip: a control&apos;s name (its key)</comment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 </TS>

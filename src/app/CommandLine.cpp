@@ -17,32 +17,53 @@ namespace {
 // The options every Qt program takes, which Qt's application object reads for itself.
 struct QtOption {
     const char* name;
-    const char* value; // nullptr for a switch
+    const char* value; // what the help calls its value, nullptr for a switch
     const char* help;
 };
 constexpr QtOption QtOptions[] = {
-    {"platform", "platformName[:options]", "Window system plugin (xcb, wayland, offscreen …)."},
-    {"platformpluginpath", "path", "Where the window system plugins are."},
-    {"platformtheme", "theme", "Platform theme."},
-    {"plugin", "plugin", "An additional plugin to load."},
-    {"qwindowgeometry", "geometry", "Window geometry, as 600x400+50+50."},
-    {"qwindowicon", "icon", "Window icon."},
-    {"qwindowtitle", "title", "Window title."},
-    {"reverse", nullptr, "Lays the window out right to left."},
-    {"session", "session", "Restores an earlier session."},
-    {"display", "display", "X display, instead of $DISPLAY."},
-    {"name", "name", "X instance name."},
-    {"geometry", "geometry", "Same as -qwindowgeometry, on X."},
-    {"icon", "icon", "Same as -qwindowicon, on X."},
-    {"title", "title", "Same as -qwindowtitle, on X."},
-    {"visual", "id", "X visual to use."},
-    {"nograb", nullptr, "Never grabs the mouse."},
-    {"dograb", nullptr, "Grabs the mouse even in a debugger."},
-    {"style", "style", "Widget style (fusion …)."},
-    {"stylesheet", "styleSheet", "Style sheet file."},
-    {"widgetcount", nullptr, "Counts the widgets left at the end."},
-    {"testability", nullptr, "Loads Qt's testability library."},
+    {"platform", QT_TRANSLATE_NOOP("CommandLine", "platformName[:options]"),
+     QT_TRANSLATE_NOOP("CommandLine", "Window system plugin (xcb, wayland, offscreen …).")},
+    {"platformpluginpath", QT_TRANSLATE_NOOP("CommandLine", "path"),
+     QT_TRANSLATE_NOOP("CommandLine", "Where the window system plugins are.")},
+    {"platformtheme", QT_TRANSLATE_NOOP("CommandLine", "theme"),
+     QT_TRANSLATE_NOOP("CommandLine", "Platform theme.")},
+    {"plugin", QT_TRANSLATE_NOOP("CommandLine", "plugin"),
+     QT_TRANSLATE_NOOP("CommandLine", "An additional plugin to load.")},
+    {"qwindowgeometry", QT_TRANSLATE_NOOP("CommandLine", "geometry"),
+     QT_TRANSLATE_NOOP("CommandLine", "Window geometry, as 600x400+50+50.")},
+    {"qwindowicon", QT_TRANSLATE_NOOP("CommandLine", "icon"),
+     QT_TRANSLATE_NOOP("CommandLine", "Window icon.")},
+    {"qwindowtitle", QT_TRANSLATE_NOOP("CommandLine", "title"),
+     QT_TRANSLATE_NOOP("CommandLine", "Window title.")},
+    {"reverse", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Lays the window out right to left.")},
+    {"session", QT_TRANSLATE_NOOP("CommandLine", "session"),
+     QT_TRANSLATE_NOOP("CommandLine", "Restores an earlier session.")},
+    {"display", QT_TRANSLATE_NOOP("CommandLine", "display"),
+     QT_TRANSLATE_NOOP("CommandLine", "X display, instead of $DISPLAY.")},
+    {"name", QT_TRANSLATE_NOOP("CommandLine", "name"),
+     QT_TRANSLATE_NOOP("CommandLine", "X instance name.")},
+    {"geometry", QT_TRANSLATE_NOOP("CommandLine", "geometry"),
+     QT_TRANSLATE_NOOP("CommandLine", "Same as -qwindowgeometry, on X.")},
+    {"icon", QT_TRANSLATE_NOOP("CommandLine", "icon"),
+     QT_TRANSLATE_NOOP("CommandLine", "Same as -qwindowicon, on X.")},
+    {"title", QT_TRANSLATE_NOOP("CommandLine", "title"),
+     QT_TRANSLATE_NOOP("CommandLine", "Same as -qwindowtitle, on X.")},
+    {"visual", QT_TRANSLATE_NOOP("CommandLine", "id"),
+     QT_TRANSLATE_NOOP("CommandLine", "X visual to use.")},
+    {"nograb", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Never grabs the mouse.")},
+    {"dograb", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Grabs the mouse even in a debugger.")},
+    {"style", QT_TRANSLATE_NOOP("CommandLine", "style"),
+     QT_TRANSLATE_NOOP("CommandLine", "Widget style (fusion …).")},
+    {"stylesheet", QT_TRANSLATE_NOOP("CommandLine", "styleSheet"),
+     QT_TRANSLATE_NOOP("CommandLine", "Style sheet file.")},
+    {"widgetcount", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Counts the widgets left at the end.")},
+    {"testability", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Loads Qt's testability library.")},
 };
+
+QString words(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
 
 // --help lists the game's own options; --help-all adds Qt's.
 void addOptions(QCommandLineParser& parser, const QCommandLineOption& saves, bool listQt) {
@@ -51,8 +72,8 @@ void addOptions(QCommandLineParser& parser, const QCommandLineOption& saves, boo
     parser.addVersionOption();
     parser.addOption(saves);
     for (const QtOption& qt : QtOptions) {
-        QCommandLineOption option(QString::fromLatin1(qt.name), QString::fromUtf8(qt.help),
-                                  QString::fromLatin1(qt.value ? qt.value : ""));
+        QCommandLineOption option(QString::fromLatin1(qt.name), words(qt.help),
+                                  qt.value ? words(qt.value) : QString());
         if (!listQt) option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
@@ -81,28 +102,37 @@ QByteArrayList qtArguments(const QCommandLineParser& parser, const QString& prog
 Launch readCommandLine(const QStringList& arguments, const QString& programRoot,
                        const QString& dataFolder) {
     const QString standard = game::defaultSaveFolder(programRoot, dataFolder);
-    const QCommandLineOption saves(QStringLiteral("saves"),
-                                   QStringLiteral("Keep the saves in <folder>, created and given "
-                                                  "three empty slots if need be."),
-                                   QStringLiteral("folder"));
+    // The value's name, as the option's words refer to it.
+    const QString folderValue = words(QT_TRANSLATE_NOOP("CommandLine", "folder"));
+    const QCommandLineOption saves(
+        QStringLiteral("saves"),
+        QCoreApplication::translate("CommandLine", "Keep the saves in <%1>, created and given "
+                                                   "three empty slots if need be.")
+            .arg(folderValue),
+        folderValue);
     QCommandLineParser parser;
     // Read as long options, "-help-all" is "--help-all".
     addOptions(parser, saves,
                arguments.contains(QLatin1String("--help-all")) ||
                    arguments.contains(QLatin1String("-help-all")));
     parser.setApplicationDescription(
-        QStringLiteral("Vantrell: blackjack in a small town.\n\nThis copy keeps its saves in %1\n"
-                       "(%2). --saves chooses another folder.")
-            .arg(standard,
-                 standard == game::ProgramFolder(programRoot).saveFolder()
-                     ? QStringLiteral("beside the program: a portable copy")
-                     : QStringLiteral("the player's own data folder: an installed copy")));
+        (standard == game::ProgramFolder(programRoot).saveFolder()
+             ? QCoreApplication::translate("CommandLine",
+                                           "Vantrell: blackjack in a small town.\n\nThis copy "
+                                           "keeps its saves in %1\n(beside the program: a "
+                                           "portable copy). --saves chooses another folder.")
+             : QCoreApplication::translate("CommandLine",
+                                           "Vantrell: blackjack in a small town.\n\nThis copy "
+                                           "keeps its saves in %1\n(the player's own data folder: "
+                                           "an installed copy). --saves chooses another folder."))
+            .arg(standard));
 
     Launch launch;
     if (!parser.parse(arguments)) {
         launch.exitStatus = 1;
-        launch.console =
-            QStringLiteral("vantrell: %1\nTry 'vantrell --help'.\n").arg(parser.errorText());
+        launch.console = QCoreApplication::translate("CommandLine",
+                                                     "vantrell: %1\nTry 'vantrell --help'.\n")
+                             .arg(parser.errorText());
         return launch;
     }
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
@@ -125,19 +155,22 @@ Launch readCommandLine(const QStringList& arguments, const QString& programRoot,
     // game happened to be started from.
     if (folder.isEmpty()) {
         launch.exitStatus = 1;
-        launch.console = QStringLiteral("vantrell: --saves needs the name of a folder\n"
-                                        "Try 'vantrell --help'.\n");
+        launch.console = QCoreApplication::translate("CommandLine",
+                                                     "vantrell: %1\nTry 'vantrell --help'.\n")
+                             .arg(QCoreApplication::translate(
+                                 "CommandLine", "--saves needs the name of a folder"));
         return launch;
     }
     const QString problem = game::openSaveFolder(programRoot, folder);
     if (!problem.isEmpty()) {
         launch.exitStatus = 1;
         launch.console = QStringLiteral("vantrell: %1\n").arg(problem);
-        launch.box =
-            QStringLiteral("Vantrell cannot keep its saves: %1.\n\nTo play, start it from a "
-                           "terminal with --saves and a folder you may write in:\n"
-                           "vantrell --saves ~/vantrell-saves")
-                .arg(problem);
+        launch.box = QCoreApplication::translate(
+                         "CommandLine",
+                         "Vantrell cannot keep its saves: %1.\n\nTo play, start it from a "
+                         "terminal with --saves and a folder you may write in:\n"
+                         "vantrell --saves ~/vantrell-saves")
+                         .arg(problem);
         return launch;
     }
     launch.saveFolder = QDir(folder).absolutePath();

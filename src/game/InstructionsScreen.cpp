@@ -8,16 +8,18 @@
 #include "ui/Accessibility.h"
 #include "ui/ScreenModel.h"
 
+#include <QCoreApplication>
+
 namespace game {
 
 using ui::ScreenId;
 
 InstructionsScreen::InstructionsScreen(ui::ScreenModel& screens, const GameContext& context)
     : ui::Screen(ScreenId::Instructions, screens),
-      picMMenu(new ui::ImageButton(this, QStringLiteral("Main Menu"))),
+      picMMenu(new ui::ImageButton(this, QCoreApplication::translate("Button", "Main Menu"))),
       picInstruct(new ui::Image(this)), lblPage(new ui::Label(this)),
-      imgBack(new ui::ImageButton(this, QStringLiteral("Previous page"))),
-      imgNext(new ui::ImageButton(this, QStringLiteral("Next page"))),
+      imgBack(new ui::ImageButton(this, tr("Previous page"))),
+      imgNext(new ui::ImageButton(this, tr("Next page"))),
       lblKeys(new ui::Label(this)), context_(context) {
     picMMenu->setPosition(0, 0);
     picInstruct->setPosition(40, 56);
@@ -30,8 +32,15 @@ InstructionsScreen::InstructionsScreen(ui::ScreenModel& screens, const GameConte
     lblPage->setTextColor(QColor(246, 236, 210));
     lblKeys->setRect(40, 364, 432, 18);
     lblKeys->setTextColor(QColor(246, 236, 210));
-    lblKeys->setCaption(QStringLiteral(
-        "Keys: Enter deals, H hit, S stand, D double down, Esc leaves, Tab moves"));
+    // The casino table's keys, as its buttons are named in the player's language.
+    lblKeys->setCaption(
+        tr("Keys: Enter deals, H hit, S stand, D double down, Esc leaves, Tab moves"));
+    // Beside the arrows there is no more room: a language whose line runs longer has it a
+    // point or two smaller rather than cut short.
+    for (int points = lblKeys->font().pointSize();
+         points > 7 &&
+         lblKeys->fontMetrics().horizontalAdvance(lblKeys->caption()) > lblKeys->width();)
+        lblKeys->setFontSize(--points);
 
     connect(imgBack, &ui::ImageButton::clicked, this, [this] { TurnPage(-1); });
     connect(imgNext, &ui::ImageButton::clicked, this, [this] { TurnPage(+1); });
@@ -65,18 +74,18 @@ void InstructionsScreen::TurnPage(int step) {
     const int next = Page + step;
     if (next >= 1 && next <= PageCount) Page = static_cast<std::int16_t>(next);
     picInstruct->setPicture(context_.folder.path(pagePicture(Page)),
-                            QStringLiteral("Instructions, page %1 of %2").arg(Page).arg(PageCount));
+                            tr("Instructions, page %1 of %2").arg(Page).arg(PageCount));
     // The page's words are drawn into its picture; a screen reader finds them as its description.
     picInstruct->setAccessibleDescription(spokenInstructionPage(Page));
     imgNext->setVisible(Page != PageCount);
     imgBack->setVisible(Page != 1);
-    lblPage->setCaption(QStringLiteral("Page ") + QString::number(Page));
+    lblPage->setCaption(tr("Page %1").arg(Page));
     // A page turned is read out; the first one is read as the screen comes to the front.
     if (step != 0) ui::announce(this, spokenOnArrival());
 }
 
 QString InstructionsScreen::spokenOnArrival() const {
-    return QStringLiteral("Page %1 of %2. ").arg(Page).arg(PageCount) +
+    return tr("Page %1 of %2.").arg(Page).arg(PageCount) + QLatin1Char(' ') +
            spokenInstructionPage(Page) + QLatin1Char(' ') + lblKeys->caption() +
            QLatin1Char('.');
 }

@@ -17,13 +17,11 @@ constexpr std::int16_t NewGameBank = 0;
 
 NewGameScreen::NewGameScreen(ui::ScreenModel& screens, const GameContext& context)
     : SlotScreen(ui::ScreenId::NewGame, screens, context,
-                 QStringLiteral("Click on a slot to begin new game. Warning: Data will be "
-                                "overwritten.")),
+                 tr("Click on a slot to begin new game. Warning: Data will be overwritten.")),
       lblWarning(instruction_) {}
 
 void NewGameScreen::AskName() {
-    PlayerName =
-        context_.dialogs.input(QStringLiteral("What is your name?"), QStringLiteral("Enter name."));
+    PlayerName = context_.dialogs.input(tr("What is your name?"), tr("Enter name."));
     const QString refusal = nameRefusal(PlayerName);
     NameEntered = refusal.isEmpty();
     if (!NameEntered) context_.dialogs.message(refusal);
@@ -35,7 +33,7 @@ void NewGameScreen::CreateGame() {
     const ProgramFolder& folder = context_.folder;
     // The first file that fails stops the game from starting: the town would otherwise read
     // money that was never written.
-    const QString notStarted = QStringLiteral("The new game could not be started.");
+    const QString notStarted = tr("The new game could not be started.");
     if (!saved(WriteTextRecord(SlotFilePath(folder, SlotNumber, "Name.txt"), PlayerName),
                notStarted))
         return;

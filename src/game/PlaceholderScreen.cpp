@@ -21,8 +21,8 @@ bool PlaceholderScreen::load() {
     caption->setAlignment(Qt::AlignCenter);
     caption->setFontSize(16);
     caption->setTextColor(Qt::white);
-    caption->setCaption(QStringLiteral("%1 opens soon.").arg(QLatin1String(ui::screenName(id()))));
-    auto* back = new QPushButton(QStringLiteral("Back"), this);
+    caption->setCaption(tr("%1 opens soon.").arg(QLatin1String(ui::screenName(id()))));
+    auto* back = new QPushButton(tr("Back"), this);
     back->setGeometry(250, 220, 100, 32);
     connect(back, &QPushButton::clicked, this, [this] {
         screens().show(back_);

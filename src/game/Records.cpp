@@ -3,6 +3,7 @@
 
 #include "game/Records.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,13 +24,13 @@ std::variant<QByteArray, RecordError> readFileBytes(const QString& path) {
     QFileInfo info(path);
     if (!info.exists()) return failure(RecordError::Kind::Missing, path);
     if (!info.isFile())
-        return failure(RecordError::Kind::Unreadable, path, QStringLiteral("it is not a file"));
+        return failure(RecordError::Kind::Unreadable, path, QCoreApplication::translate("SaveFile", "it is not a file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(RecordError::Kind::Unreadable, path, file.errorString());
     QByteArray bytes = file.read(LargestRecordFile + 1);
     if (bytes.size() > LargestRecordFile)
-        return failure(RecordError::Kind::Malformed, path, QStringLiteral("it is far too large"));
+        return failure(RecordError::Kind::Malformed, path, QCoreApplication::translate("SaveFile", "it is far too large"));
     return bytes;
 }
 
@@ -74,22 +75,23 @@ bool hasControlBytes(const QByteArray& line) {
 
 QString RecordError::message() const {
     const QString file = QDir::toNativeSeparators(path);
+    // The reason, where there is one, follows in brackets at the sentence's end.
     const QString because = detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(detail);
     switch (kind) {
     case Kind::Missing:
-        return QStringLiteral("The save file %1 is missing.").arg(file);
+        return QCoreApplication::translate("SaveFile", "The save file %1 is missing.").arg(file);
     case Kind::Unreadable:
-        return QStringLiteral("The save file %1 could not be read%2.").arg(file, because);
+        return QCoreApplication::translate("SaveFile", "The save file %1 could not be read%2.").arg(file, because);
     case Kind::Empty:
-        return QStringLiteral("The save file %1 is empty.").arg(file);
+        return QCoreApplication::translate("SaveFile", "The save file %1 is empty.").arg(file);
     case Kind::Malformed:
-        return QStringLiteral("The save file %1 is damaged%2.").arg(file, because);
+        return QCoreApplication::translate("SaveFile", "The save file %1 is damaged%2.").arg(file, because);
     case Kind::OutOfRange:
-        return QStringLiteral("The save file %1 holds a number outside -32768 to 32767.").arg(file);
+        return QCoreApplication::translate("SaveFile", "The save file %1 holds a number outside -32768 to 32767.").arg(file);
     case Kind::WriteFailed:
-        return QStringLiteral("The save file %1 could not be written%2.").arg(file, because);
+        return QCoreApplication::translate("SaveFile", "The save file %1 could not be written%2.").arg(file, because);
     case Kind::Unstorable:
-        return QStringLiteral("%1 cannot be saved in %2.").arg(detail, file);
+        return QCoreApplication::translate("SaveFile", "%1 cannot be saved in %2.").arg(detail, file);
     }
     return QString();
 }
@@ -97,9 +99,9 @@ QString RecordError::message() const {
 QString unstorableTextReason(const QString& text) {
     for (QChar c : text) {
         const char16_t u = c.unicode();
-        if (u == u'"') return QStringLiteral("A double quote");
-        if (u < 0x20 || (u >= 0x7F && u <= 0x9F)) return QStringLiteral("A control character");
-        if (u > 0xFF) return QStringLiteral("The character \"%1\"").arg(c);
+        if (u == u'"') return QCoreApplication::translate("SaveFile", "A double quote");
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F)) return QCoreApplication::translate("SaveFile", "A control character");
+        if (u > 0xFF) return QCoreApplication::translate("SaveFile", "The character \"%1\"").arg(c);
     }
     return QString();
 }
@@ -115,7 +117,7 @@ QByteArray textRecordBytes(const QString& text) {
 RecordResult<std::int16_t> parseIntegerRecord(const QByteArray& bytes, const QString& path) {
     if (bytes.isEmpty()) return failure(RecordError::Kind::Empty, path);
     const std::optional<QByteArray> line = singleLine(bytes);
-    if (!line) return failure(RecordError::Kind::Malformed, path, QStringLiteral("more than one line"));
+    if (!line) return failure(RecordError::Kind::Malformed, path, QCoreApplication::translate("SaveFile", "more than one line"));
     qsizetype i = 0;
     while (i < line->size() && isBlank(line->at(i))) ++i;
     bool negative = false;
@@ -130,12 +132,12 @@ RecordResult<std::int16_t> parseIntegerRecord(const QByteArray& bytes, const QSt
         ++i;
     }
     if (i == digitsStart)
-        return failure(RecordError::Kind::Malformed, path, QStringLiteral("no whole number"));
+        return failure(RecordError::Kind::Malformed, path, QCoreApplication::translate("SaveFile", "no whole number"));
     // The number ends the line, or a comma ends the field.
     qsizetype rest = i;
     while (rest < line->size() && isBlank(line->at(rest))) ++rest;
     if (rest < line->size() && line->at(rest) != ',')
-        return failure(RecordError::Kind::Malformed, path, QStringLiteral("not a whole number"));
+        return failure(RecordError::Kind::Malformed, path, QCoreApplication::translate("SaveFile", "not a whole number"));
     if (negative) value = -value;
     if (value < -32768 || value > 32767) return failure(RecordError::Kind::OutOfRange, path);
     return static_cast<std::int16_t>(value);
@@ -144,19 +146,19 @@ RecordResult<std::int16_t> parseIntegerRecord(const QByteArray& bytes, const QSt
 RecordResult<QString> parseTextRecord(const QByteArray& bytes, const QString& path) {
     if (bytes.isEmpty()) return failure(RecordError::Kind::Empty, path);
     const std::optional<QByteArray> line = singleLine(bytes);
-    if (!line) return failure(RecordError::Kind::Malformed, path, QStringLiteral("more than one line"));
+    if (!line) return failure(RecordError::Kind::Malformed, path, QCoreApplication::translate("SaveFile", "more than one line"));
     if (hasControlBytes(*line))
-        return failure(RecordError::Kind::Malformed, path, QStringLiteral("unreadable characters"));
+        return failure(RecordError::Kind::Malformed, path, QCoreApplication::translate("SaveFile", "unreadable characters"));
     qsizetype i = 0;
     while (i < line->size() && isBlank(line->at(i))) ++i;
     if (i < line->size() && line->at(i) == '"') {
         const qsizetype close = line->indexOf('"', i + 1);
         if (close < 0)
-            return failure(RecordError::Kind::Malformed, path, QStringLiteral("an unclosed quote"));
+            return failure(RecordError::Kind::Malformed, path, QCoreApplication::translate("SaveFile", "an unclosed quote"));
         qsizetype rest = close + 1;
         while (rest < line->size() && isBlank(line->at(rest))) ++rest;
         if (rest < line->size() && line->at(rest) != ',')
-            return failure(RecordError::Kind::Malformed, path, QStringLiteral("text after the quotes"));
+            return failure(RecordError::Kind::Malformed, path, QCoreApplication::translate("SaveFile", "text after the quotes"));
         return QString::fromLatin1(line->mid(i + 1, close - i - 1));
     }
     qsizetype end = line->indexOf(',', i);

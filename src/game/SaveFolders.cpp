@@ -5,6 +5,7 @@
 
 #include "game/Records.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -75,9 +76,11 @@ QString defaultSaveFolder(const QString& programRoot, const QString& dataFolder)
 QString openSaveFolder(const QString& programRoot, const QString& saveFolder) {
     const QString target = QDir::cleanPath(QDir(saveFolder).absolutePath());
     if (!QDir().mkpath(target))
-        return QStringLiteral("cannot create the save folder %1").arg(target);
+        return QCoreApplication::translate("SaveFolder", "cannot create the save folder %1")
+            .arg(target);
     if (!mayWriteIn(target))
-        return QStringLiteral("cannot write in the save folder %1").arg(target);
+        return QCoreApplication::translate("SaveFolder", "cannot write in the save folder %1")
+            .arg(target);
     const QString delivered = ProgramFolder(programRoot).saveFolder();
     if (QDir(delivered).absolutePath() == target) return QString();
     QDirIterator files(delivered, QDir::Files, QDirIterator::Subdirectories);
@@ -87,13 +90,15 @@ QString openSaveFolder(const QString& programRoot, const QString& saveFolder) {
         if (QFileInfo::exists(copy)) continue;
         QFile original(source);
         if (!original.open(QIODevice::ReadOnly) || !QDir().mkpath(QFileInfo(copy).path()))
-            return QStringLiteral("cannot copy %1 to %2").arg(source, copy);
+            return QCoreApplication::translate("SaveFolder", "cannot copy %1 to %2")
+                .arg(source, copy);
         const QByteArray bytes = original.readAll();
         QSaveFile file(copy);
         // Flushed before the commit, which would put an emptied copy in place on a full disk.
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
             !file.commit())
-            return QStringLiteral("cannot copy %1 to %2").arg(source, copy);
+            return QCoreApplication::translate("SaveFolder", "cannot copy %1 to %2")
+                .arg(source, copy);
     }
     return QString();
 }

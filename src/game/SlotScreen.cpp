@@ -6,14 +6,13 @@
 #include "game/Report.h"
 #include "ui/ScreenModel.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QScopeGuard>
 
 namespace game {
 
 namespace {
-
-const QString DamagedName = QStringLiteral("(save damaged)");
 
 QString fileName(const RecordError& fault) {
     return QFileInfo(fault.path).fileName();
@@ -26,23 +25,31 @@ QString faultLine(const SlotRecord& slot) {
         bool allMissing = true;
         for (const RecordError& fault : faults)
             allMissing = allMissing && fault.kind == RecordError::Kind::Missing;
-        if (allMissing && faults.size() == 3) return QStringLiteral("Its save files are missing");
-        return QStringLiteral("%1 of its save files are %2")
-            .arg(faults.size())
-            .arg(allMissing ? QStringLiteral("missing") : QStringLiteral("damaged"));
+        if (allMissing && faults.size() == 3)
+            return QCoreApplication::translate("game::SlotScreen", "Its save files are missing");
+        return (allMissing ? QCoreApplication::translate("game::SlotScreen",
+                                                         "%1 of its save files are missing")
+                           : QCoreApplication::translate("game::SlotScreen",
+                                                         "%1 of its save files are damaged"))
+            .arg(faults.size());
     }
     const RecordError& fault = faults.front();
     switch (fault.kind) {
     case RecordError::Kind::Missing:
-        return QStringLiteral("%1 is missing").arg(fileName(fault));
+        return QCoreApplication::translate("game::SlotScreen", "%1 is missing")
+            .arg(fileName(fault));
     case RecordError::Kind::Unreadable:
-        return QStringLiteral("%1 can't be read").arg(fileName(fault));
+        return QCoreApplication::translate("game::SlotScreen", "%1 can't be read")
+            .arg(fileName(fault));
     case RecordError::Kind::Empty:
-        return QStringLiteral("%1 is empty").arg(fileName(fault));
+        return QCoreApplication::translate("game::SlotScreen", "%1 is empty")
+            .arg(fileName(fault));
     case RecordError::Kind::OutOfRange:
-        return QStringLiteral("%1 is out of range").arg(fileName(fault));
+        return QCoreApplication::translate("game::SlotScreen", "%1 is out of range")
+            .arg(fileName(fault));
     default:
-        return QStringLiteral("%1 is damaged").arg(fileName(fault));
+        return QCoreApplication::translate("game::SlotScreen", "%1 is damaged")
+            .arg(fileName(fault));
     }
 }
 
@@ -51,17 +58,18 @@ QString faultLine(const SlotRecord& slot) {
 SlotScreen::SlotScreen(ui::ScreenId id, ui::ScreenModel& screens, const GameContext& context,
                        QString instruction)
     : ui::Screen(id, screens), imgSlot(new ui::Image(this)),
-      picMainMenu(new ui::ImageButton(this, QStringLiteral("Main Menu"))),
-      frmSlot1(new ui::ImageButton(this, QStringLiteral("Slot 1"))),
+      picMainMenu(new ui::ImageButton(this, QCoreApplication::translate("Button", "Main Menu"))),
+      frmSlot1(new ui::ImageButton(this, tr("Slot %1").arg(1))),
       lblSlot1Name(new ui::Label(this)), lblSlot1Money(new ui::Label(this)),
-      frmSlot2(new ui::ImageButton(this, QStringLiteral("Slot 2"))),
+      frmSlot2(new ui::ImageButton(this, tr("Slot %1").arg(2))),
       lblSlot2Name(new ui::Label(this)), lblSlot2Money(new ui::Label(this)),
-      frmSlot3(new ui::ImageButton(this, QStringLiteral("Slot 3"))),
+      frmSlot3(new ui::ImageButton(this, tr("Slot %1").arg(3))),
       lblSlot3Name(new ui::Label(this)), lblSlot3Money(new ui::Label(this)), context_(context),
       instruction_(new ui::Label(this)), instructionText_(std::move(instruction)) {
     imgSlot->setPosition(248, 8);
     picMainMenu->setPosition(488, 8);
-    instruction_->setRect(8, 48, 529, 17);
+    // As wide as the window allows: the line runs longer in some languages.
+    instruction_->setRect(8, 48, 584, 17);
     instruction_->setTextColor(Qt::white);
     QFont bold = instruction_->font();
     bold.setBold(true);
@@ -142,9 +150,9 @@ void SlotScreen::readSlot(int slot) {
 
 QString SlotScreen::spokenSlot(int slot) const {
     const SlotRecord& record = savedSlots(slot);
-    if (record.damaged()) return QStringLiteral("save damaged, ") + faultLine(record);
-    if (record.name == QLatin1String(EmptySlotName)) return QStringLiteral("empty");
-    return QStringLiteral("%1, money $%2, bank $%3")
+    if (record.damaged()) return tr("save damaged, %1").arg(faultLine(record));
+    if (record.name == QLatin1String(EmptySlotName)) return tr("empty");
+    return tr("%1, money $%2, bank $%3")
         .arg(record.name)
         .arg(record.money)
         .arg(record.bank);
@@ -153,7 +161,7 @@ QString SlotScreen::spokenSlot(int slot) const {
 QString SlotScreen::spokenOnArrival() const {
     QString said = instructionText_;
     for (int slot = 1; slot <= SlotCount; ++slot)
-        said += QStringLiteral(" Slot %1: %2.").arg(slot).arg(spokenSlot(slot));
+        said += QLatin1Char(' ') + tr("Slot %1: %2.").arg(slot).arg(spokenSlot(slot));
     return said;
 }
 
@@ -163,14 +171,14 @@ void SlotScreen::showSlot(int slot) {
     ui::ImageButton* const frames[] = {frmSlot1, frmSlot2, frmSlot3};
     // Read with the frame as the keyboard reaches it, instead of its tooltip.
     frames[slot - 1]->setAccessibleDescription(
-        QStringLiteral("%1. Key %2.").arg(spokenSlot(slot)).arg(slot));
+        tr("%1. Key %2.").arg(spokenSlot(slot)).arg(slot));
     ui::Label* name = names[slot - 1];
     ui::Label* money = moneys[slot - 1];
     const SlotRecord& record = savedSlots(slot);
     name->setFontSize(14);
     money->setFontSize(14);
     if (record.damaged()) {
-        name->setCaption(QStringLiteral("Name: ") + DamagedName);
+        name->setCaption(tr("Name: (save damaged)"));
         money->setCaption(faultLine(record));
         QStringList why;
         for (const RecordError& fault : record.faults)
@@ -179,9 +187,11 @@ void SlotScreen::showSlot(int slot) {
         money->setToolTip(why.join(QLatin1Char('\n')));
         return;
     }
-    name->setCaption(QStringLiteral("Name: ") + record.name);
-    money->setCaption(
-        QStringLiteral("Money: $%1     Bank: $%2").arg(record.money).arg(record.bank));
+    // The empty slot's file holds the same word in every language; only what is shown changes.
+    name->setCaption(record.name == QLatin1String(EmptySlotName)
+                         ? tr("Name: (Nobody)")
+                         : tr("Name: %1").arg(record.name));
+    money->setCaption(tr("Money: $%1     Bank: $%2").arg(record.money).arg(record.bank));
 }
 
 void SlotScreen::chooseSlot(int slot) {
@@ -193,7 +203,7 @@ void SlotScreen::chooseSlot(int slot) {
     SlotNumber = static_cast<std::int16_t>(slot);
     // Every later screen saves into the slot this file names: without it the town stays shut.
     if (!saved(WriteIntegerRecord(context_.folder.path(CurrentSlotFile), SlotNumber),
-               QStringLiteral("No game was started; every slot is as it was.")))
+               tr("No game was started; every slot is as it was.")))
         return;
     slotChosen();
 }

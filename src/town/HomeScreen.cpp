@@ -8,6 +8,7 @@
 #include "ui/Accessibility.h"
 #include "ui/ScreenModel.h"
 
+#include <QCoreApplication>
 #include <initializer_list>
 
 namespace town {
@@ -19,17 +20,14 @@ namespace {
 // Cream on the dark panel of the house, bold so the figures read at a glance.
 const QColor StatsText(246, 236, 210);
 
-// What a house whose figures cannot be read does about it.
-const QString StayInTown = QStringLiteral("You stay in town; nothing was changed.");
-
 } // namespace
 
 HomeScreen::HomeScreen(ui::ScreenModel& screens, const game::GameContext& context)
     : ui::Screen(ScreenId::Home, screens),
-      imgStats(new ui::ImageButton(this, QStringLiteral("Stats"))),
-      imgSleep(new ui::ImageButton(this, QStringLiteral("Sleep"))),
-      imgQuit(new ui::ImageButton(this, QStringLiteral("Back to town"))),
-      imgMainMenu(new ui::ImageButton(this, QStringLiteral("Home menu"))),
+      imgStats(new ui::ImageButton(this, QCoreApplication::translate("Button", "Stats"))),
+      imgSleep(new ui::ImageButton(this, QCoreApplication::translate("Button", "Sleep"))),
+      imgQuit(new ui::ImageButton(this, tr("Back to town"))),
+      imgMainMenu(new ui::ImageButton(this, tr("Home menu"))),
       lblName(new ui::Label(this)), lblMoney(new ui::Label(this)), lblBank(new ui::Label(this)),
       context_(context) {
     imgStats->setPosition(120, 96);
@@ -69,27 +67,29 @@ bool HomeScreen::load() {
 }
 
 bool HomeScreen::readCurrentGame() {
+    // What a house whose figures cannot be read does about it.
+    const QString stayInTown = tr("You stay in town; nothing was changed.");
     const QString slotFile = context_.folder.path(game::CurrentSlotFile);
     const auto slot = game::ReadIntegerRecord(slotFile);
-    if (!game::reportIfFailed(context_.dialogs, slot, StayInTown)) return false;
+    if (!game::reportIfFailed(context_.dialogs, slot, stayInTown)) return false;
     if (slot.value() < 1 || slot.value() > game::SlotCount) {
         const game::RecordError noSlot{game::RecordError::Kind::Malformed, slotFile,
-                                       QStringLiteral("it names no save slot")};
-        return game::reportIfFailed(context_.dialogs, noSlot, StayInTown);
+                                       tr("it names no save slot")};
+        return game::reportIfFailed(context_.dialogs, noSlot, stayInTown);
     }
     SlotNumber = slot.value();
 
     const auto name =
         game::ReadTextRecord(game::SlotFilePath(context_.folder, SlotNumber, "Name.txt"));
-    if (!game::reportIfFailed(context_.dialogs, name, StayInTown)) return false;
+    if (!game::reportIfFailed(context_.dialogs, name, stayInTown)) return false;
     PlayerName = name.value();
 
     const auto money = game::ReadIntegerRecord(context_.folder.path(game::CurrentMoneyFile));
-    if (!game::reportIfFailed(context_.dialogs, money, StayInTown)) return false;
+    if (!game::reportIfFailed(context_.dialogs, money, stayInTown)) return false;
     Money = money.value();
 
     const auto bank = game::ReadIntegerRecord(context_.folder.path(game::CurrentBankFile));
-    if (!game::reportIfFailed(context_.dialogs, bank, StayInTown)) return false;
+    if (!game::reportIfFailed(context_.dialogs, bank, stayInTown)) return false;
     BankBalance = bank.value();
     return true;
 }
@@ -110,9 +110,9 @@ void HomeScreen::showStats() {
     for (ui::Label* label : {lblName, lblMoney, lblBank})
         label->setFontSize(16);
     // Always the figures read on entering the house, never a second look at the files.
-    lblName->setCaption(QStringLiteral("Name: ") + PlayerName);
-    lblMoney->setCaption(QStringLiteral("Money: $") + QString::number(Money));
-    lblBank->setCaption(QStringLiteral("Bank: $") + QString::number(BankBalance));
+    lblName->setCaption(tr("Name: %1").arg(PlayerName));
+    lblMoney->setCaption(tr("Money: $%1").arg(Money));
+    lblBank->setCaption(tr("Bank: $%1").arg(BankBalance));
     ui::announce(this, lblName->caption() + QStringLiteral(". ") + lblMoney->caption() +
                            QStringLiteral(". ") + lblBank->caption() + QLatin1Char('.'));
 }

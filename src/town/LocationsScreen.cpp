@@ -8,6 +8,8 @@
 #include "ui/Dialogs.h"
 #include "ui/ScreenModel.h"
 
+#include <QCoreApplication>
+
 namespace town {
 
 namespace {
@@ -20,15 +22,31 @@ struct Place {
 
 // The list's items in their order, what each says, and where Go leads.
 constexpr Place Places[] = {
-    {"Home", "Go home to write in your diary, view your stats, and sleep.", ui::ScreenId::Home},
-    {"Casino", "Go to the casino to bet money on Blackjack games.", ui::ScreenId::Test},
-    {"Vantrell", "Go to your school to participate in special events.", ui::ScreenId::School},
-    {"Bank", "Go to the bank to deposit and withdraw money.", ui::ScreenId::Bank},
+    {QT_TRANSLATE_NOOP("town::LocationsScreen", "Home"),
+     QT_TRANSLATE_NOOP("town::LocationsScreen",
+                       "Go home to write in your diary, view your stats, and sleep."),
+     ui::ScreenId::Home},
+    {QT_TRANSLATE_NOOP("town::LocationsScreen", "Casino"),
+     QT_TRANSLATE_NOOP("town::LocationsScreen",
+                       "Go to the casino to bet money on Blackjack games."),
+     ui::ScreenId::Test},
+    {QT_TRANSLATE_NOOP("town::LocationsScreen", "Vantrell"),
+     QT_TRANSLATE_NOOP("town::LocationsScreen",
+                       "Go to your school to participate in special events."),
+     ui::ScreenId::School},
+    {QT_TRANSLATE_NOOP("town::LocationsScreen", "Bank"),
+     QT_TRANSLATE_NOOP("town::LocationsScreen", "Go to the bank to deposit and withdraw money."),
+     ui::ScreenId::Bank},
 };
 
+QString words(const char* text) {
+    return QCoreApplication::translate("town::LocationsScreen", text);
+}
+
+// The place an item of the list names, as the list shows it in the player's language.
 const Place* placeNamed(const QString& item) {
     for (const Place& place : Places)
-        if (item == QLatin1String(place.item)) return &place;
+        if (item == words(place.item)) return &place;
     return nullptr;
 }
 
@@ -37,14 +55,15 @@ const Place* placeNamed(const QString& item) {
 LocationsScreen::LocationsScreen(ui::ScreenModel& screens, const game::GameContext& context)
     : ui::Screen(ui::ScreenId::Locations, screens), lblCaption(new ui::Label(this)),
       lstLocations(new ui::ChoiceList(this)), lblLocation(new ui::Label(this)),
-      imgGo(new ui::ImageButton(this, QStringLiteral("Go"))), context_(context) {
+      imgGo(new ui::ImageButton(this, QCoreApplication::translate("Button", "Go"))),
+      context_(context) {
     lblCaption->setRect(16, 8, 177, 25);
     lblCaption->setFontSize(10);
     QFont bold = lblCaption->font();
     bold.setBold(true);
     lblCaption->setFont(bold);
     lstLocations->setGeometry(16, 40, 177, 121);
-    lstLocations->setAccessibleName(QStringLiteral("Locations"));
+    lstLocations->setAccessibleName(tr("Locations"));
     QFont items = bold;
     items.setPointSize(11);
     lstLocations->setFont(items);
@@ -69,12 +88,12 @@ LocationsScreen::LocationsScreen(ui::ScreenModel& screens, const game::GameConte
 bool LocationsScreen::load() {
     imgGo->setPicture(context_.folder.path("\\Graphics\\GoButton.GIF"));
     for (const Place& place : Places)
-        lstLocations->addItem(QString::fromLatin1(place.item));
+        lstLocations->addItem(words(place.item));
     lstLocations->clearSelection();
     lstLocations->setCurrentRow(-1);
     setBackground(context_.folder.path("\\Graphics\\LocationsBG.GIF"));
     lblCaption->setTextColor(QColor(255, 255, 255));
-    lblCaption->setCaption(QStringLiteral("Choose your location:"));
+    lblCaption->setCaption(tr("Choose your location:"));
     lblLocation->setTextColor(QColor(255, 255, 255));
     LocationChosen = false;
     return true;
@@ -87,7 +106,7 @@ QString LocationsScreen::selectedText() const {
 
 void LocationsScreen::describeSelection() {
     if (const Place* place = placeNamed(selectedText())) {
-        lblLocation->setCaption(QString::fromLatin1(place->description));
+        lblLocation->setCaption(words(place->description));
         ui::announce(this, lblLocation->caption());
     }
 }
@@ -103,7 +122,7 @@ void LocationsScreen::go() {
         return;
     }
     if (item.isEmpty()) {
-        context_.dialogs.message(QStringLiteral("Please choose a location."));
+        context_.dialogs.message(tr("Please choose a location."));
         LocationChosen = false;
     }
 }

@@ -8,6 +8,7 @@
 #include "ui/Dialogs.h"
 #include "ui/ScreenModel.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -74,12 +75,18 @@ SleepDialog::SleepDialog(ui::ScreenModel& screens, const game::GameContext& cont
 }
 
 bool SleepDialog::load() {
-    fraQ->setTitle(QStringLiteral("Sleeping so soon?"));
-    optYes->setText(QStringLiteral("Yes"));
-    optNo->setText(QStringLiteral("No"));
-    cmdSelect->setText(QStringLiteral("Select"));
-    bindKey(QStringLiteral("Y"), {optYes});
-    bindKey(QStringLiteral("N"), {optNo});
+    fraQ->setTitle(tr("Sleeping so soon?"));
+    optYes->setText(tr("Yes"));
+    optNo->setText(tr("No"));
+    cmdSelect->setText(tr("Select"));
+    // A longer word than the button was made for widens it to the left, the frame's edge kept.
+    QFont bold = cmdSelect->font();
+    bold.setBold(true);
+    const int wanted = QFontMetrics(bold).horizontalAdvance(cmdSelect->text()) + 20;
+    if (wanted > 81) cmdSelect->setGeometry(169 - wanted, 128, wanted, 33);
+    // Each answer's key the first letter of its word.
+    bindKey(tr("Y", "key: Yes"), {optYes});
+    bindKey(tr("N", "key: No"), {optNo});
     bindKey(QStringLiteral("Enter"), {cmdSelect});
     return true;
 }
@@ -98,7 +105,7 @@ void SleepDialog::select() {
     } else {
         // Without an answer the question stays: closing it would leave no screen at all.
         answering_ = true;
-        context_.dialogs.message(QStringLiteral("Please choose Yes or No."));
+        context_.dialogs.message(tr("Please choose Yes or No."));
         answering_ = false;
     }
 }
@@ -113,7 +120,7 @@ void SleepDialog::endGame() {
     for (const char* file : {game::CurrentSlotFile, game::CurrentMoneyFile, game::CurrentBankFile})
         game::reportIfFailed(context_.dialogs,
                              game::WriteIntegerRecord(context_.folder.path(file), 0),
-                             QStringLiteral("The game ends all the same."));
+                             tr("The game ends all the same."));
     screens().close(ScreenId::frmQuit);
 }
 

@@ -6,6 +6,7 @@
 #include "ui/GifReader.h"
 #include "ui/Language.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QPainter>
@@ -23,7 +24,10 @@ void warnMissing(const QString& path) {
     static QSet<QString> told;
     if (told.contains(path)) return;
     told.insert(path);
-    std::fprintf(stderr, "Vantrell: the picture %s could not be read\n", qPrintable(path));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate(
+                                "Pictures", "Vantrell: the picture %1 could not be read")
+                                .arg(path)));
 }
 
 // "Graphics/Back.GIF" -> "Graphics/Back@2x.GIF": the name under which Qt's image reader

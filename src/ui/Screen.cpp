@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QChildEvent>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,31 +22,59 @@ namespace {
 
 // What a screen reader calls each screen as it comes to the front.
 QString spokenTitle(ScreenId id) {
+    const char* title = nullptr;
     switch (id) {
     case ScreenId::Start:
-        return QStringLiteral("Main menu");
+        title = QT_TRANSLATE_NOOP("ScreenTitle", "Main menu");
+        break;
     case ScreenId::NewGame:
-        return QStringLiteral("New game");
+        title = QT_TRANSLATE_NOOP("ScreenTitle", "New game");
+        break;
     case ScreenId::ContinueGame:
-        return QStringLiteral("Continue game");
+        title = QT_TRANSLATE_NOOP("ScreenTitle", "Continue game");
+        break;
     case ScreenId::Instructions:
-        return QStringLiteral("Instructions");
+        title = QT_TRANSLATE_NOOP("ScreenTitle", "Instructions");
+        break;
     case ScreenId::Locations:
-        return QStringLiteral("Town");
+        title = QT_TRANSLATE_NOOP("ScreenTitle", "Town");
+        break;
     case ScreenId::Home:
-        return QStringLiteral("Home");
+        title = QT_TRANSLATE_NOOP("ScreenTitle", "Home");
+        break;
     case ScreenId::frmQuit:
-        return QStringLiteral("Sleep");
+        title = QT_TRANSLATE_NOOP("ScreenTitle", "Sleep");
+        break;
     case ScreenId::Test:
-        return QStringLiteral("Casino");
+        title = QT_TRANSLATE_NOOP("ScreenTitle", "Casino");
+        break;
     case ScreenId::School:
-        return QStringLiteral("School");
+        title = QT_TRANSLATE_NOOP("ScreenTitle", "School");
+        break;
     case ScreenId::Tournament:
-        return QStringLiteral("Tournament");
+        title = QT_TRANSLATE_NOOP("ScreenTitle", "Tournament");
+        break;
     case ScreenId::Bank:
-        return QStringLiteral("Bank");
+        title = QT_TRANSLATE_NOOP("ScreenTitle", "Bank");
+        break;
     }
-    return {};
+    return title ? QCoreApplication::translate("ScreenTitle", title) : QString();
+}
+
+// The names of keys that are words, as a tooltip shows them; a letter, a digit and Alt+<letter>
+// read the same in every language.
+QString keyName(const QString& key) {
+    static const char* const named[] = {
+        QT_TRANSLATE_NOOP("Key", "Enter"),
+        QT_TRANSLATE_NOOP("Key", "Esc"),
+        QT_TRANSLATE_NOOP("Key", "Left"),
+        QT_TRANSLATE_NOOP("Key", "Right"),
+        QT_TRANSLATE_NOOP("Key", "Up"),
+        QT_TRANSLATE_NOOP("Key", "Down"),
+    };
+    for (const char* name : named)
+        if (key == QLatin1String(name)) return QCoreApplication::translate("Key", name);
+    return key;
 }
 
 } // namespace
@@ -93,7 +122,8 @@ void Screen::bindKey(const QString& key, std::initializer_list<QAbstractButton*>
     for (QAbstractButton* control : targets) {
         const QString name =
             control->accessibleName().isEmpty() ? control->text() : control->accessibleName();
-        control->setToolTip(QStringLiteral("%1 (%2)").arg(name, key));
+        control->setToolTip(
+            tr("%1 (%2)", "tooltip: a control's name (its key)").arg(name, keyName(key)));
     }
 }
 

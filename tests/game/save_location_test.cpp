@@ -121,6 +121,12 @@ class SaveLocationTest : public QObject {
                                               << "--saves needs the name of a folder";
         QTest::newRow("-help-all") << QStringList{"-help-all"} << QStringList{} << 0
                                    << "Usage: " VANTRELL_GRAPHICS_DIR "/../vantrell [options]";
+        // The answer comes in the desktop's language.
+        QTest::newRow("help, in German")
+            << QStringList{"--help"} << QStringList{"LANGUAGE=de"} << 0 << "--saves <Ordner>";
+        QTest::newRow("a mistyped option, in German")
+            << QStringList{"--save", "x"} << QStringList{"LANGUAGE=de"} << 1
+            << "„vantrell --help“ liefert weitere Informationen.";
         QTest::newRow("-platform offscreen, no display")
             << QStringList{"-platform", "offscreen", "--saves", "@/saves"} << QStringList{} << -1
             << "";
