@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>*New Game* starts a game in one of three save slots. You are asked your name and begin with *$100* in hand and *$0* in the bank. A new game overwrites the slot you pick.</source>
-        <translation>*Neues Spiel* beginnt ein Spiel in einem von drei Spielständen. Du wirst nach deinem Namen gefragt und startest mit *100 $* Bargeld und *0 $* auf der Bank. Ein neues Spiel überschreibt den gewählten Spielstand.</translation>
+        <translation>*Neues Spiel* beginnt ein Spiel in einem von drei Spielständen. Du wirst nach deinem Namen gefragt und startest mit *100&#xa0;$* Bargeld und *0&#xa0;$* auf der Bank. Ein neues Spiel überschreibt den gewählten Spielstand.</translation>
     </message>
     <message>
         <source>*Continue* picks up a saved slot where you left it.</source>
@@ -132,11 +132,11 @@
     </message>
     <message>
         <source>Press *Deal* and type a bet in whole dollars: 1 to 9999, and no more than you hold.</source>
-        <translation>Drücke *Geben* und tippe einen Einsatz in ganzen Dollar ein: 1 bis 9999, und nicht mehr, als du hast.</translation>
+        <translation>Drücke *Geben* und tippe einen Einsatz in ganzen Dollar ein: 1 bis 9999, höchstens so viel, wie du hast.</translation>
     </message>
     <message>
         <source>You get two cards face up; the dealer gets one face down and one face up.</source>
-        <translation>Du bekommst zwei Karten offen; der Croupier bekommt eine verdeckt und eine offen.</translation>
+        <translation>Du bekommst zwei offene Karten, der Croupier eine verdeckte und eine offene.</translation>
     </message>
     <message>
         <source>*Hit* takes a card. *Stand* ends your turn. *Double Down* doubles the bet, takes exactly one card and stands.</source>
@@ -144,23 +144,23 @@
     </message>
     <message>
         <source>Cards 2 to 10 count their value; J, Q and K count 10. Aces count 11, but when a hand passes 21 all its aces count 1 at once.</source>
-        <translation>Karten von 2 bis 10 zählen ihren Wert; Bube, Dame und König (J, Q, K) zählen 10. Asse zählen 11, doch kommt eine Hand über 21, zählen alle ihre Asse auf einmal 1.</translation>
+        <translation>Karten von 2 bis 10 zählen ihren Wert, Bube, Dame und König (J, Q, K) zählen 10. Asse zählen 11; kommt eine Hand über 21, zählen all ihre Asse auf einmal 1.</translation>
     </message>
     <message>
         <source>Over 21 you bust and lose. Six cards without busting win.</source>
-        <translation>Über 21 bist du überkauft und verlierst. Sechs Karten, ohne dich zu überkaufen, gewinnen.</translation>
+        <translation>Über 21 bist du überkauft und verlierst. Sechs Karten bis 21 gewinnen.</translation>
     </message>
     <message>
         <source>The dealer draws to 18 (stands on 18 or more) and holds at most five cards.</source>
-        <translation>Der Croupier zieht bis 18 (bei 18 oder mehr bleibt er stehen) und hält höchstens fünf Karten.</translation>
+        <translation>Der Croupier zieht bis 18 (ab 18 bleibt er stehen) und hält höchstens fünf Karten.</translation>
     </message>
     <message>
         <source>A win pays even money: your bet comes back twice. A draw returns the bet. Cash in hand after a win is capped at $9999.</source>
-        <translation>Ein Gewinn zahlt 1 : 1: Dein Einsatz kommt doppelt zurück. Bei Unentschieden bekommst du ihn zurück. Nach einem Gewinn ist dein Bargeld auf 9999 $ begrenzt.</translation>
+        <translation>Ein Gewinn zahlt 1:1, dein Einsatz kommt doppelt zurück; bei Unentschieden kommt er einfach zurück. Nach einem Gewinn ist dein Bargeld auf 9999&#xa0;$ begrenzt.</translation>
     </message>
     <message>
         <source>Press *Reset* for the next hand; leave with the small *X* between hands.</source>
-        <translation>Drücke *Abräumen* für die nächste Runde; zwischen den Runden gehst du mit dem kleinen *X*.</translation>
+        <translation>*Abräumen* bringt die nächste Runde; zwischen den Runden führt das *X* hinaus.</translation>
     </message>
     <message>
         <source>Keys: *H* hit, *S* stand, *D* double down, *Enter* deals and resets, *Esc* leaves.</source>
@@ -176,23 +176,23 @@
     </message>
     <message>
         <source>Five rounds, no wager, no double down: *Start* deals, *Continue* goes on.</source>
-        <translation>Fünf Runden, ohne Einsatz, ohne Verdoppeln: *Start* teilt aus, mit *Weiter* geht es weiter.</translation>
+        <translation>Fünf Runden ohne Einsatz und Verdoppeln: *Start* teilt aus, *Weiter* macht weiter.</translation>
     </message>
     <message>
         <source>A win or six cards pass a round, a draw replays it, a loss or a bust ends it.</source>
-        <translation>Ein Gewinn oder sechs Karten bringen dich eine Runde weiter, ein Unentschieden wiederholt sie, eine Niederlage oder Überkaufen beendet das Turnier.</translation>
+        <translation>Mit einem Gewinn oder sechs Karten kommst du weiter, Unentschieden heißt noch einmal, Verlieren oder Überkaufen ist das Aus.</translation>
     </message>
     <message>
         <source>Once dealt, you stay until the tournament ends.</source>
-        <translation>Sind die Karten gegeben, bleibst du bis zum Ende des Turniers.</translation>
+        <translation>Einmal ausgeteilt, bleibst du bis zum Turnierende.</translation>
     </message>
     <message>
         <source>Five wins pay *$200* in cash, even above $9999.</source>
-        <translation>Fünf Gewinne bringen *200 $* in bar, auch über 9999 $ hinaus.</translation>
+        <translation>Fünf Gewinne zahlen *200&#xa0;$* bar, auch über 9999&#xa0;$.</translation>
     </message>
     <message>
-        <source>Keys: *T* enters the tournament, *Enter* starts and goes on, *H* hit, *S* stand, *Esc* leaves.</source>
-        <translation>Tasten: *T* zum Turnier, *Enter* startet und geht weiter, *K* Karte, *S* Stehen, *Esc* geht.</translation>
+        <source>Keys: *T* at the school, then as in the casino.</source>
+        <translation>Tasten: *T* in der Schule, dann wie im Casino.</translation>
     </message>
     <message>
         <source>The bank and home</source>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Neither your cash nor your account can hold more than $9999; any excess goes back.</source>
-        <translation>Weder dein Bargeld noch dein Konto fasst mehr als 9999 $; was darüber liegt, geht zurück.</translation>
+        <translation>Weder dein Bargeld noch dein Konto fasst mehr als 9999&#xa0;$; was darüber liegt, geht zurück.</translation>
     </message>
     <message>
         <source>Wait three seconds between orders.</source>
@@ -252,12 +252,12 @@
     <message>
         <source>$100 to start</source>
         <comment>first instruction page, under two cards</comment>
-        <translation>100 $ zum Start</translation>
+        <translation>100&#xa0;$ zum Start</translation>
     </message>
     <message>
         <source>$200</source>
         <comment>tournament prize ticket</comment>
-        <translation>200 $</translation>
+        <translation>200&#xa0;$</translation>
     </message>
     <message>
         <source>prize</source>
@@ -319,7 +319,7 @@
     <message>
         <source>WINS PAY EVEN MONEY</source>
         <comment>printed on the table</comment>
-        <translation>GEWINNE ZAHLEN 1 : 1</translation>
+        <translation>GEWINNE ZAHLEN 1:1</translation>
     </message>
     <message>
         <source>VANTRELL</source>

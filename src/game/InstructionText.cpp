@@ -77,10 +77,8 @@ InstructionPage instructionPage(int page) {
                                          "Once dealt, you stay until the tournament ends."),
              QCoreApplication::translate("Instructions",
                                          "Five wins pay *$200* in cash, even above $9999."),
-             QCoreApplication::translate(
-                 "Instructions",
-                 "Keys: *T* enters the tournament, *Enter* starts and goes on, *H* hit, *S* stand, "
-                 "*Esc* leaves.")},
+             QCoreApplication::translate("Instructions",
+                                         "Keys: *T* at the school, then as in the casino.")},
             {}};
     default:
         return {

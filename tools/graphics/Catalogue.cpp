@@ -38,7 +38,7 @@ void putWorded(std::vector<Picture>& out, const char* name, const QImage& image,
 void addTable(std::vector<Picture>& out) {
     const QImage table = tableBackground();
     auto at = [&table](int x, int y, int w, int h) { return groundOf(table, QRect(x, y, w, h)); };
-    put(out, gif("Background"), table, Dither::None);
+    putWorded(out, "Background", table);
 
     // Every card place on both tables lies on the same plain felt as the first dealer slot.
     const QImage cardGround = at(0, 16, cardWidth, cardHeight);
