@@ -151,10 +151,10 @@ QImage instructionPage(const QImage& ground, int page) {
         } else if (size - 1 >= smallestText) {
             size -= 1;
         } else {
-            reportMisfit(QStringLiteral("the lines of page %1 (\"%2\" …) run %3 units past the "
+            reportMisfit(QStringLiteral("the lines of page %1, \"%2\", run %3 units past the "
                                         "page even at %4 px")
                              .arg(page)
-                             .arg(text.lines.value(0).left(40))
+                             .arg(text.title)
                              .arg(49 + heightOf(size, gap) - end)
                              .arg(smallestText));
             break;
