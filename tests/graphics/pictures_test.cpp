@@ -5,8 +5,11 @@
 #include "game/Paths.h"
 #include "ui/GifReader.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -36,6 +39,23 @@ QMap<QString, QSize> gamePictures() {
         for (std::int16_t rank = 1; rank <= 13; ++rank)
             pictures[program.path(engine::CardFacePath(suit, rank))] = {75, 100};
     return pictures;
+}
+
+// The pictures that carry words, drawn again in German; those whose German words are spelt as the
+// English ones are not, and the game shows the English picture.
+const QStringList wordPictures = QString("Background Dealer Player HitButton StandButton "
+                                         "DoubleDownButton DealButton Reset ContinueButton Win "
+                                         "Lose Draw Busted Logo Start Continue InstructionsButton "
+                                         "QuitButton Slots MainMenuButton Instructions1 "
+                                         "Instructions2 Instructions3 InstructionsFinal GoButton "
+                                         "HomeBG StatsPic SleepPic SchoolBG TournamentPic BankBG "
+                                         "StatusPad DepositButton WithdrawButton")
+                                     .split(' ');
+const QStringList sameInGerman = {"StartButton", "LocationsBG"};
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QFile::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The mean colour of an area of a card's face.
@@ -69,6 +89,41 @@ class PicturesTest : public QObject {
         }
         // No two pictures alike: no card stands in for another.
         QCOMPARE(contents.size(), pictures.size());
+    }
+
+    // German beside English at both sizes, the same size, with other words in them.
+    void wordPicturesComeInGerman() {
+        for (const QString& name : wordPictures + sameInGerman)
+            for (const QString& file : {name + ".GIF", name + "@2x.GIF"}) {
+                const QString english = program.path("\\Graphics\\" + file);
+                const QString german = program.path("\\Graphics\\de\\" + file);
+                QCOMPARE(QFile::exists(german), !sameInGerman.contains(name));
+                if (sameInGerman.contains(name)) continue;
+                QCOMPARE(QImage(german).size(), QImage(english).size());
+                QVERIFY2(contents(german) != contents(english), qPrintable(german));
+            }
+    }
+
+    // Drawn again, every picture comes out byte for byte the same, whatever other languages are
+    // drawn beside it; a word too long for its picture fails the build, naming both.
+    void redrawIsTheSameAndRefusesWordsThatDoNotFit() {
+        QTemporaryDir folder;
+        QProcess tool;
+        tool.start(VANTRELL_GRAPHICS_TOOL, {folder.path(), VANTRELL_TOO_LONG_WORDS});
+        QVERIFY(tool.waitForFinished(120000));
+        QCOMPARE(tool.exitCode(), 1);
+        const QString complaint = tool.readAllStandardError();
+        QVERIFY2(complaint.contains("xx/HitButton.GIF: \"Kartenziehenbittesehrundnochmehr\""),
+                 qPrintable(complaint));
+        QDirIterator files(VANTRELL_GRAPHICS_DIR, QDir::Files, QDirIterator::Subdirectories);
+        int compared = 0;
+        for (; files.hasNext(); ++compared) {
+            const QString built = files.next();
+            const QString drawn =
+                folder.filePath("Graphics" + built.mid(strlen(VANTRELL_GRAPHICS_DIR)));
+            QVERIFY2(contents(built) == contents(drawn), qPrintable(built));
+        }
+        QVERIFY(compared > 200);
     }
 
     // The corner index is red on hearts and diamonds, black on spades and clovers; from two to

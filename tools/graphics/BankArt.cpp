@@ -5,9 +5,11 @@
 
 #include "Backgrounds.h"
 #include "Canvas.h"
+#include "Lettering.h"
 #include "Palette.h"
 #include "Scenery.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 // The bank hall: marble wall and pilasters, the bank's name in gold, a round vault door, a
@@ -35,11 +37,12 @@ void hall(QPainter& painter) {
     painter.fillRect(frieze, vertical(frieze, colour::burgundy, colour::burgundyDark));
     painter.fillRect(QRectF(0, 18, 600, 2), colour::gold);
     painter.fillRect(QRectF(0, 56, 600, 2), colour::gold);
-    QFont f = font(20);
-    f.setLetterSpacing(QFont::AbsoluteSpacing, 3);
-    painter.setFont(f);
-    shadowedText(painter, frieze, Qt::AlignCenter, QStringLiteral("VANTRELL SAVINGS BANK"),
-                 colour::goldLight, QColor(0, 0, 0, 170));
+    const Fitted name = fit(
+        QCoreApplication::translate("Pictures", "VANTRELL SAVINGS BANK", "over the bank's door"),
+        QSizeF(560, frieze.height()), 20, lettering(true, 3), 1);
+    painter.setFont(name.font);
+    shadowedText(painter, frieze, Qt::AlignCenter, name.text, colour::goldLight,
+                 QColor(0, 0, 0, 170));
     painter.fillRect(QRectF(0, 0, 600, 18), QColor(60, 52, 46));
 }
 
@@ -88,10 +91,10 @@ void amountPlate(QPainter& painter) {
     painter.setPen(QPen(colour::goldDark, 1.5));
     painter.setBrush(vertical(plate, QColor(232, 200, 126), QColor(184, 140, 62)));
     painter.drawRoundedRect(plate, 6, 6);
-    painter.setFont(font(13));
     painter.setPen(colour::wine);
-    painter.drawText(QRectF(264, 158, 129, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Amount:"));
+    drawFitted(painter, QRectF(264, 158, 129, 22), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("Pictures", "Amount:", "above the bank's amount box"),
+               13, lettering());
     painter.setPen(QPen(QColor(100, 70, 30), 1));
     painter.setBrush(QColor(60, 40, 20));
     painter.drawRect(QRectF(262.5, 182.5, 132, 22));
@@ -133,9 +136,12 @@ QImage statusPad(const QImage& ground) {
     painter.setPen(QPen(QColor(40, 42, 48), 1));
     painter.setBrush(vertical(body, QColor(120, 126, 136), QColor(62, 66, 74)));
     painter.drawRoundedRect(body, 12, 12);
-    painter.setFont(font(11));
-    shadowedText(painter, QRectF(14, 10, 150, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                 QStringLiteral("ACCOUNT"), QColor(230, 232, 236), QColor(0, 0, 0, 150));
+    const Fitted title =
+        fit(QCoreApplication::translate("Pictures", "ACCOUNT", "bank's status pad"),
+            QSizeF(150, 20), 11, lettering(), 1);
+    painter.setFont(title.font);
+    shadowedText(painter, QRectF(14, 10, 150, 20), Qt::AlignLeft | Qt::AlignVCenter, title.text,
+                 QColor(230, 232, 236), QColor(0, 0, 0, 150));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(60, 230, 90));
     painter.drawEllipse(QPointF(172, 20), 3.5, 3.5);

@@ -4,9 +4,11 @@
 #include "Buttons.h"
 
 #include "Canvas.h"
+#include "Lettering.h"
 #include "Palette.h"
 #include "Suits.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -41,20 +43,12 @@ qreal radiusFor(const QRectF& rect) {
     return std::min(rect.height() * 0.26, 10.0);
 }
 
-void paintLabel(QPainter& painter, const QRectF& rect, const QString& label, qreal size,
-                const Shades& s) {
-    painter.setFont(font(size));
+// The label centred in the rectangle.
+void paintLabel(QPainter& painter, const QRectF& rect, const Fitted& fitted, const Shades& s) {
+    painter.setFont(fitted.font);
     const QColor shadow =
         s.text.lightness() > 128 ? QColor(30, 6, 12, 200) : QColor(255, 240, 200, 140);
-    shadowedText(painter, rect, Qt::AlignCenter, label, s.text, shadow);
-}
-
-qreal autoSize(const QString& label, const QRectF& body) {
-    qreal size = 22;
-    const QStringList lines = label.split(QLatin1Char('\n'));
-    for (const QString& line : lines)
-        size = std::min(size, fittingSize(line, 22, body.width() - 12));
-    return std::min(size, (body.height() - 6) / (lines.size() * 1.25));
+    shadowedText(painter, rect, Qt::AlignCenter, fitted.text, s.text, shadow);
 }
 
 } // namespace
@@ -89,8 +83,11 @@ QImage button(const QImage& ground, const QString& label, qreal fontSize, Tone t
     prepare(painter);
     const QRectF body(0.5, 0.5, unitsOf(image).width() - 1, unitsOf(image).height() - 2);
     paintButtonBody(painter, body, tone);
-    paintLabel(painter, body.adjusted(0, 0, 0, -1), label,
-               fontSize > 0 ? fontSize : autoSize(label, body), shadesOf(tone));
+    // A label of a given size keeps 4 units clear either side; one sized to fit, 6.
+    const QSizeF room(body.width() - (fontSize > 0 ? 8 : 12), body.height() - 6);
+    const qreal largest = fontSize > 0 ? fontSize : std::min(22.0, room.height() / 1.25);
+    paintLabel(painter, body.adjusted(0, 0, 0, -1), fit(label, room, largest, lettering(), 2),
+               shadesOf(tone));
     return image;
 }
 
@@ -177,7 +174,9 @@ QImage iconButton(const QImage& ground, const QString& label, Icon icon) {
         statsIcon(painter, art);
     else
         sleepIcon(painter, art);
-    paintLabel(painter, QRectF(body.left(), body.bottom() - 29, body.width(), 26), label, 18,
+    const QRectF place(body.left(), body.bottom() - 29, body.width(), 26);
+    paintLabel(painter, place,
+               fit(label, QSizeF(place.width() - 12, place.height()), 18, lettering(), 1),
                shadesOf(Tone::Burgundy));
     return image;
 }
@@ -195,14 +194,27 @@ QImage quitBox(int size) {
     return image;
 }
 
+namespace {
+
+const struct {
+    Tone tone;
+    const char* word;
+} looks[] = {{Tone::Green, QT_TRANSLATE_NOOP("Button", "Win")},
+             {Tone::Burgundy, QT_TRANSLATE_NOOP("Button", "Lose")},
+             {Tone::Slate, QT_TRANSLATE_NOOP("Button", "Draw")},
+             {Tone::Red, QT_TRANSLATE_NOOP("Button", "Busted")}};
+
+} // namespace
+
+Tone resultTone(Result result) {
+    return looks[int(result)].tone;
+}
+
+QString resultWord(Result result) {
+    return QCoreApplication::translate("Button", looks[int(result)].word).toUpper();
+}
+
 QImage badge(const QImage& ground, Result result) {
-    static const struct {
-        Tone tone;
-        const char* text;
-    } looks[] = {{Tone::Green, "WIN"},
-                 {Tone::Burgundy, "LOSE"},
-                 {Tone::Slate, "DRAW"},
-                 {Tone::Red, "BUSTED"}};
     const auto& look = looks[int(result)];
     QImage image = ground;
     QPainter painter(&image);
@@ -215,17 +227,24 @@ QImage badge(const QImage& ground, Result result) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(body, 9, 9);
     paintButtonBody(painter, body.adjusted(1.5, 1.5, -1.5, -1.5), look.tone);
-    const QString text = QString::fromLatin1(look.text);
-    paintLabel(painter, body, text, fittingSize(text, 26, body.width() - 14), shadesOf(look.tone));
+    // A long word is set narrower rather than small.
+    paintLabel(painter, body,
+               fit(resultWord(result), QSizeF(body.width() - 14, body.height()), 26, lettering(), 1,
+                   condensed(), 16),
+               shadesOf(look.tone));
     return image;
 }
 
-QImage heading(const QImage& ground, const QString& text, qreal fontSize, bool centred) {
+QImage heading(const QImage& ground, const QString& words, qreal fontSize, bool centred) {
     QImage image = ground;
     QPainter painter(&image);
     prepare(painter);
-    painter.setFont(font(fontSize));
     const QSize units = unitsOf(image);
+    // A centred heading keeps room for the diamond either side of it.
+    const QSizeF room(units.width() - (centred ? 42 : 4), units.height());
+    const Fitted fitted = fit(words, room, fontSize, lettering(), 1);
+    const QString& text = fitted.text;
+    painter.setFont(fitted.font);
     const QRectF box(centred ? 0 : 3, 0, units.width() - (centred ? 0 : 3), units.height());
     const int flags = (centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
     shadowedText(painter, box, flags, text, colour::goldLight, QColor(10, 4, 6, 200));

@@ -5,7 +5,6 @@
 
 #include "Palette.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 
 namespace art {
@@ -53,13 +52,6 @@ QFont font(qreal pixelSize, bool bold, int stretch) {
     f.setStyleStrategy(QFont::PreferAntialias);
     f.setHintingPreference(QFont::PreferNoHinting);
     return f;
-}
-
-qreal fittingSize(const QString& text, qreal maxSize, qreal width, bool bold, int stretch) {
-    for (qreal size = maxSize; size > 6; size -= 1) {
-        if (QFontMetricsF(font(size, bold, stretch)).horizontalAdvance(text) <= width) return size;
-    }
-    return 6;
 }
 
 QColor mix(const QColor& a, const QColor& b, qreal t) {

@@ -35,10 +35,6 @@ void prepare(QPainter& painter);
 
 QFont font(qreal pixelSize, bool bold = true, int stretch = QFont::Unstretched);
 
-// The largest pixel size, up to maxSize, at which the text fits the width.
-qreal fittingSize(const QString& text, qreal maxSize, qreal width, bool bold = true,
-                  int stretch = QFont::Unstretched);
-
 QColor mix(const QColor& a, const QColor& b, qreal t);
 QLinearGradient vertical(const QRectF& rect, const QColor& top, const QColor& bottom);
 QPainterPath rounded(const QRectF& rect, qreal radius);

@@ -3,10 +3,12 @@
 
 #include "Backgrounds.h"
 #include "Canvas.h"
+#include "Lettering.h"
 #include "Palette.h"
 #include "Scenery.h"
 #include "Suits.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 // Inside the player's house: striped wallpaper, a sampler on the wall, a lamp and a plant, and
@@ -29,10 +31,13 @@ void sampler(QPainter& painter) {
     painter.setBrush(QColor(0, 0, 0, 80));
     painter.drawRect(frame.translated(2, 3));
     woodFrame(painter, frame, 6, QColor(240, 228, 200));
-    painter.setFont(font(16));
     painter.setPen(colour::burgundy);
-    painter.drawText(frame.adjusted(0, 0, 0, -4), Qt::AlignCenter,
-                     QStringLiteral("Home Sweet Home"));
+    // Within the frame's rim, clear of the row of hearts.
+    const Fitted motto = fit(QCoreApplication::translate("Pictures", "Home Sweet Home",
+                                                         "embroidered sampler on the wall at home"),
+                             QSizeF(frame.width() - 16, frame.height() - 16), 16, lettering(), 1);
+    painter.setFont(motto.font);
+    painter.drawText(frame.adjusted(0, 0, 0, -4), Qt::AlignCenter, motto.text);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour::suitRed);
     for (int i = 0; i < 9; ++i)

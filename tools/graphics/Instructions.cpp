@@ -6,10 +6,13 @@
 #include "Buttons.h"
 #include "Canvas.h"
 #include "Cards.h"
+#include "Lettering.h"
 #include "Palette.h"
 #include "game/InstructionText.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTextDocument>
@@ -53,8 +56,10 @@ void illustrate(QPainter& painter, int page, const QRectF& area) {
     if (page == 1) {
         miniCard(painter, c + QPointF(-22, -10), -12, Suit::Spades, 1, 0.62, 100);
         miniCard(painter, c + QPointF(22, -6), 10, Suit::Hearts, 12, 0.62, 100);
-        painter.drawText(QRectF(area.left(), c.y() + 42, area.width(), 20), Qt::AlignCenter,
-                         QStringLiteral("$100 to start"));
+        drawFitted(painter, QRectF(area.left(), c.y() + 42, area.width(), 20), Qt::AlignCenter,
+                   QCoreApplication::translate("Pictures", "$100 to start",
+                                               "first instruction page, under two cards"),
+                   13, lettering());
     } else if (page == 3) {
         for (int i = 0; i < 5; ++i) {
             const QPointF chip(area.left() + 14 + i * (area.width() - 28) / 4, c.y() - 34);
@@ -66,36 +71,40 @@ void illustrate(QPainter& painter, int page, const QRectF& area) {
             painter.drawText(QRectF(chip.x() - 11, chip.y() - 11, 22, 22), Qt::AlignCenter,
                              QString::number(i + 1));
         }
-        painter.setFont(font(30));
         painter.setPen(colour::goldLight);
-        painter.drawText(QRectF(area.left(), c.y() - 14, area.width(), 40), Qt::AlignCenter,
-                         QStringLiteral("$200"));
-        painter.setFont(font(12, false));
+        drawFitted(painter, QRectF(area.left(), c.y() - 14, area.width(), 40), Qt::AlignCenter,
+                   QCoreApplication::translate("Pictures", "$200", "tournament prize ticket"), 30,
+                   lettering());
         painter.setPen(colour::cream);
-        painter.drawText(QRectF(area.left(), c.y() + 24, area.width(), 20), Qt::AlignCenter,
-                         QStringLiteral("prize"));
+        drawFitted(painter, QRectF(area.left(), c.y() + 24, area.width(), 20), Qt::AlignCenter,
+                   QCoreApplication::translate("Pictures", "prize", "under the tournament's $200"),
+                   12, lettering(false));
     }
 }
 
 // What each result means in the tournament, as three small badges.
 void outcomes(QPainter& painter, qreal top) {
     const struct {
-        Tone tone;
-        const char* badge;
+        Result result;
         const char* meaning;
-    } rows[] = {{Tone::Green, "WIN", "next round"},
-                {Tone::Slate, "DRAW", "play it again"},
-                {Tone::Burgundy, "LOSE", "tournament over"}};
+    } rows[] = {{Result::Win, QT_TRANSLATE_NOOP("Pictures", "next round")},
+                {Result::Draw, QT_TRANSLATE_NOOP("Pictures", "play it again")},
+                {Result::Lose, QT_TRANSLATE_NOOP("Pictures", "tournament over")}};
     for (int i = 0; i < 3; ++i) {
-        const QRectF body(40 + i * 114, top, 64, 30);
-        paintButtonBody(painter, body, rows[i].tone);
-        painter.setFont(font(14));
-        shadowedText(painter, body, Qt::AlignCenter, QString::fromLatin1(rows[i].badge),
+        // A badge 64 wide, wider for a longer word, up to the room between its neighbours.
+        const qreal middle = 72 + i * 114;
+        const Fitted word =
+            fit(resultWord(rows[i].result), QSizeF(96, 30), 14, lettering(), 1, condensed(), 12);
+        const qreal width =
+            std::max(64.0, QFontMetricsF(word.font).horizontalAdvance(word.text) + 12);
+        const QRectF body(middle - width / 2, top, width, 30);
+        paintButtonBody(painter, body, resultTone(rows[i].result));
+        painter.setFont(word.font);
+        shadowedText(painter, body, Qt::AlignCenter, word.text,
                      i == 0 ? colour::goldLight : colour::cream, QColor(0, 0, 0, 170));
-        painter.setFont(font(11, false));
         painter.setPen(colour::cream);
-        painter.drawText(QRectF(body.left() - 20, body.bottom() + 4, 104, 16), Qt::AlignCenter,
-                         QString::fromLatin1(rows[i].meaning));
+        drawFitted(painter, QRectF(middle - 52, body.bottom() + 4, 104, 16), Qt::AlignCenter,
+                   QCoreApplication::translate("Pictures", rows[i].meaning), 11, lettering(false));
     }
 }
 
@@ -114,17 +123,43 @@ QImage instructionPage(const QImage& ground, int page) {
     painter.drawRoundedRect(panel.adjusted(4, 4, -4, -4), 7, 7);
 
     const game::InstructionPage text = game::instructionPage(page);
-    painter.setFont(font(20));
-    shadowedText(painter, QRectF(18, 10, 484, 28), Qt::AlignLeft | Qt::AlignVCenter, text.title,
-                 colour::goldLight, QColor(0, 0, 0, 180));
+    const QRectF titleBox(18, 10, 484, 28);
+    const Fitted title = fit(text.title, titleBox.size(), 20, lettering(), 1);
+    painter.setFont(title.font);
+    shadowedText(painter, titleBox, Qt::AlignLeft | Qt::AlignVCenter, title.text, colour::goldLight,
+                 QColor(0, 0, 0, 180));
     painter.setPen(QPen(colour::goldDark, 1));
     painter.drawLine(QPointF(18, 41.5), QPointF(502, 41.5));
 
     const bool pictured = page == 1 || page == 3;
     const qreal left = 34;
     const qreal width = (pictured ? 370 : 486) - left;
-    const qreal size = 12;
-    const qreal gap = page == 2 ? 3 : 8;
+    // The writing ends above the inner gold line, leaving room for the results (page 3) or the
+    // closing word (page 4). Where the lines would run further they are set closer together,
+    // then smaller, down to the smallest size.
+    const qreal end = page == 3 ? 198 : text.closing.isEmpty() ? 262 : 234;
+    auto heightOf = [&text, width](qreal size, qreal gap) {
+        qreal height = 0;
+        for (const QString& line : text.lines)
+            height += textBlock(nullptr, line, {}, width, size) + gap;
+        return height;
+    };
+    qreal size = 12, gap = 8;
+    while (49 + heightOf(size, gap) > end) {
+        if (gap > 3) {
+            gap = 3;
+        } else if (size - 1 >= smallestText) {
+            size -= 1;
+        } else {
+            reportMisfit(QStringLiteral("the lines of page %1, \"%2\", run %3 units past the "
+                                        "page even at %4 px")
+                             .arg(page)
+                             .arg(text.title)
+                             .arg(49 + heightOf(size, gap) - end)
+                             .arg(smallestText));
+            break;
+        }
+    }
     qreal y = 49;
     int i = 0;
     for (const QString& line : text.lines) {
@@ -135,9 +170,10 @@ QImage instructionPage(const QImage& ground, int page) {
         y += textBlock(&painter, line, QPointF(left, y), width, size) + gap;
     }
     if (!text.closing.isEmpty()) {
-        painter.setFont(font(18));
+        const Fitted closing = fit(text.closing, QSizeF(484, 24), 18, lettering(), 1);
+        painter.setFont(closing.font);
         shadowedText(painter, QRectF(0, y + 4, unitsOf(image).width(), 30),
-                     Qt::AlignHCenter | Qt::AlignTop, text.closing, colour::goldLight,
+                     Qt::AlignHCenter | Qt::AlignTop, closing.text, colour::goldLight,
                      QColor(0, 0, 0, 180));
     }
     if (pictured) illustrate(painter, page, QRectF(380, 50, 124, 200));

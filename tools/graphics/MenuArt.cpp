@@ -6,8 +6,10 @@
 #include "Backgrounds.h"
 #include "Canvas.h"
 #include "Cards.h"
+#include "Lettering.h"
 #include "Palette.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace art {
@@ -118,12 +120,12 @@ QImage logo(const QImage& ground) {
     painter.setBrush(goldFill);
     painter.drawPath(word);
 
-    QFont small = font(15, false);
-    small.setLetterSpacing(QFont::AbsoluteSpacing, 2);
-    painter.setFont(small);
     const QRectF sub(116, 124, 260, 24);
     painter.setPen(colour::cream);
-    painter.drawText(sub, Qt::AlignCenter, QStringLiteral("Blackjack in a small town"));
+    drawFitted(painter, sub, Qt::AlignCenter,
+               QCoreApplication::translate("Pictures", "Blackjack in a small town",
+                                           "under the game's name on the main menu"),
+               15, lettering(false, 2));
     painter.setPen(QPen(colour::goldDark, 1));
     painter.drawLine(QPointF(126, 155), QPointF(366, 155));
     painter.setPen(Qt::NoPen);

@@ -4,6 +4,7 @@
 #include "Scenery.h"
 
 #include "Canvas.h"
+#include "Lettering.h"
 #include "Palette.h"
 
 #include <QPainter>
@@ -51,9 +52,11 @@ void signBoard(QPainter& painter, const QRectF& rect, const QString& text, const
     painter.setPen(QPen(colour::goldDark, 1));
     painter.setBrush(board);
     painter.drawRect(rect);
-    painter.setFont(font(std::min(rect.height() - 4, fittingSize(text, 14, rect.width() - 6))));
+    const Fitted fitted = fit(text, QSizeF(rect.width() - 6, rect.height()),
+                              std::min(rect.height() - 4, 14.0), lettering(), 1);
+    painter.setFont(fitted.font);
     painter.setPen(ink);
-    painter.drawText(rect, Qt::AlignCenter, text);
+    painter.drawText(rect, Qt::AlignCenter, fitted.text);
     painter.restore();
 }
 

@@ -3,10 +3,12 @@
 
 #include "Backgrounds.h"
 #include "Canvas.h"
+#include "Lettering.h"
 #include "Palette.h"
 #include "Scenery.h"
 #include "Suits.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 // The school hall: a cork notice board where the tournament is pinned up, a large blackboard
@@ -29,9 +31,13 @@ void pennant(QPainter& painter) {
     painter.setPen(QPen(colour::goldDark, 1));
     painter.setBrush(vertical(flag.boundingRect(), colour::burgundyLight, colour::burgundy));
     painter.drawPolygon(flag);
-    painter.setFont(font(15));
-    shadowedText(painter, QRectF(236, 11, 228, 20), Qt::AlignCenter,
-                 QStringLiteral("VANTRELL SCHOOL"), colour::goldLight, QColor(0, 0, 0, 160));
+    // The pennant narrows downwards: the words keep to its wider upper part.
+    const Fitted name =
+        fit(QCoreApplication::translate("Pictures", "VANTRELL SCHOOL", "the school's pennant"),
+            QSizeF(170, 20), 15, lettering(), 1);
+    painter.setFont(name.font);
+    shadowedText(painter, QRectF(236, 11, 228, 20), Qt::AlignCenter, name.text, colour::goldLight,
+                 QColor(0, 0, 0, 160));
 }
 
 void clock(QPainter& painter) {
@@ -66,25 +72,32 @@ void noticeBoard(QPainter& painter) {
     const QRectF note(56, 92, 98, 16);
     painter.setBrush(colour::cream);
     painter.drawRect(note);
-    painter.setFont(font(9));
     painter.setPen(colour::burgundy);
-    painter.drawText(note, Qt::AlignCenter, QStringLiteral("SCHOOL EVENT"));
+    drawFitted(painter, note.adjusted(2, 0, -2, 0), Qt::AlignCenter,
+               QCoreApplication::translate("Pictures", "SCHOOL EVENT",
+                                           "notice above the tournament button"),
+               9, lettering());
     const QRectF ticket(54, 154, 102, 70);
     painter.setPen(QPen(colour::goldDark, 1));
     painter.setBrush(QColor(250, 242, 220));
     painter.drawRect(ticket);
     painter.setPen(colour::ink);
-    painter.setFont(font(10));
-    painter.drawText(ticket.adjusted(0, 4, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
-                     QStringLiteral("5 rounds"));
-    painter.setFont(font(18));
+    const QRectF inside = ticket.adjusted(3, 0, -3, 0);
+    drawFitted(painter, QRectF(inside.left(), ticket.top() + 4, inside.width(), 14),
+               Qt::AlignHCenter | Qt::AlignTop,
+               QCoreApplication::translate("Pictures", "5 rounds", "tournament prize ticket"), 10,
+               lettering());
     painter.setPen(colour::feltDark);
-    painter.drawText(ticket.adjusted(0, 18, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
-                     QStringLiteral("$200"));
-    painter.setFont(font(9, false));
+    drawFitted(painter, QRectF(inside.left(), ticket.top() + 18, inside.width(), 24),
+               Qt::AlignHCenter | Qt::AlignTop,
+               QCoreApplication::translate("Pictures", "$200", "tournament prize ticket"), 18,
+               lettering());
     painter.setPen(colour::ink);
-    painter.drawText(ticket.adjusted(0, 42, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
-                     QStringLiteral("prize, no wager"));
+    drawFitted(
+        painter, QRectF(inside.left(), ticket.top() + 42, inside.width(), 26),
+        Qt::AlignHCenter | Qt::AlignTop,
+        QCoreApplication::translate("Pictures", "prize, no wager", "tournament prize ticket"), 9,
+        lettering(false), 2);
     painter.setPen(Qt::NoPen);
     for (const QPointF& pin : {QPointF(105, 94), QPointF(105, 157)}) {
         painter.setBrush(colour::suitRed);
@@ -102,15 +115,17 @@ void blackboard(QPainter& painter) {
     painter.setBrush(QColor(255, 255, 255, 10));
     painter.drawEllipse(QRectF(230, 218, 160, 30));
     painter.drawEllipse(QRectF(440, 100, 120, 24));
-    painter.setFont(font(13));
     painter.setPen(chalk);
-    painter.drawText(QRectF(216, 102, 337, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Today: the tournament"));
+    drawFitted(painter, QRectF(216, 102, 337, 22), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("Pictures", "Today: the tournament",
+                                           "chalked on the school's blackboard"),
+               13, lettering());
     painter.setPen(QPen(chalk, 1.2));
     painter.drawLine(QPointF(216, 124), QPointF(392, 124));
-    painter.setFont(font(12, false));
-    painter.drawText(QRectF(360, 226, 190, 20), Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("A + K = 21"));
+    drawFitted(painter, QRectF(360, 226, 190, 20), Qt::AlignRight | Qt::AlignVCenter,
+               QCoreApplication::translate("Pictures", "A + K = 21",
+                                           "chalked on the blackboard: ace and king make 21"),
+               12, lettering(false));
     painter.setPen(Qt::NoPen);
     painter.setBrush(chalk);
     int i = 0;

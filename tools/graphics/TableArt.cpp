@@ -3,9 +3,11 @@
 
 #include "Backgrounds.h"
 #include "Canvas.h"
+#include "Lettering.h"
 #include "Palette.h"
 #include "Suits.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
@@ -17,6 +19,8 @@ namespace {
 
 constexpr qreal arcCentreX = 326;
 constexpr qreal arcRadius = 900;
+// Half the length of the printed line above the table's words.
+constexpr qreal arcHalfWidth = 138;
 
 // The arc bows toward the player, like the printing on a real table.
 QPointF onArc(qreal lowest, qreal dx) {
@@ -25,8 +29,9 @@ QPointF onArc(qreal lowest, qreal dx) {
 }
 
 void arcText(QPainter& painter, const QString& text, qreal lowestBaseline, const QColor& colour) {
-    QFont f = font(12);
-    f.setLetterSpacing(QFont::AbsoluteSpacing, 2.2);
+    // The words keep within the printed arc line above them.
+    const Fitted fitted = fit(text, QSizeF(2 * arcHalfWidth, 20), 12, lettering(true, 2.2), 1);
+    const QFont& f = fitted.font;
     painter.setFont(f);
     painter.setPen(colour);
     const QFontMetricsF metrics(f);
@@ -64,9 +69,13 @@ QImage tableBackground() {
     prepare(painter);
 
     const QColor print = mix(colour::felt, colour::goldLight, 0.5);
-    arcLine(painter, 299, 138, mix(colour::felt, colour::gold, 0.55));
-    arcText(painter, QStringLiteral("DEALER STANDS ON 18"), 316, print);
-    arcText(painter, QStringLiteral("WINS PAY EVEN MONEY"), 333, print);
+    arcLine(painter, 299, arcHalfWidth, mix(colour::felt, colour::gold, 0.55));
+    arcText(painter,
+            QCoreApplication::translate("Pictures", "DEALER STANDS ON 18", "printed on the table"),
+            316, print);
+    arcText(painter,
+            QCoreApplication::translate("Pictures", "WINS PAY EVEN MONEY", "printed on the table"),
+            333, print);
 
     // The house's name printed on the cloth between the dealer's and the player's rows, left of
     // where the result of a hand appears.

@@ -3,10 +3,12 @@
 
 #include "Backgrounds.h"
 #include "Canvas.h"
+#include "Lettering.h"
 #include "Palette.h"
 #include "Scenery.h"
 #include "Suits.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 // The town at dusk seen from its main street: home, the school, the casino and the bank, with
@@ -85,8 +87,9 @@ void school(QPainter& painter) {
     painter.drawLine(QPointF(184, 214), QPointF(189, 216));
     for (int i = 0; i < 3; ++i)
         litWindow(painter, QRectF(134 + i * 38, 262, 24, 22));
-    signBoard(painter, QRectF(140, 238, 88, 16), QStringLiteral("VANTRELL"), colour::cream,
-              QColor(40, 30, 26));
+    signBoard(painter, QRectF(140, 238, 88, 16),
+              QCoreApplication::translate("Pictures", "VANTRELL", "sign over the school's door"),
+              colour::cream, QColor(40, 30, 26));
     painter.setPen(QPen(QColor(60, 24, 18), 1));
     painter.setBrush(colour::woodDark);
     painter.drawRect(QRectF(174, 292, 20, kerb - 292));
@@ -109,8 +112,11 @@ void casino(QPainter& painter) {
         painter.drawEllipse(QPointF(sign.left() + 4 + i * 7.6, sign.top() - 3), 1.6, 1.6);
         painter.drawEllipse(QPointF(sign.left() + 4 + i * 7.6, sign.bottom() + 3), 1.6, 1.6);
     }
-    painter.setFont(font(14));
-    shadowedText(painter, sign, Qt::AlignCenter, QStringLiteral("CASINO"), colour::goldLight,
+    const Fitted name =
+        fit(QCoreApplication::translate("Pictures", "CASINO", "sign over the casino's door"),
+            QSizeF(sign.width() - 8, sign.height()), 14, lettering(), 1);
+    painter.setFont(name.font);
+    shadowedText(painter, sign, Qt::AlignCenter, name.text, colour::goldLight,
                  QColor(0, 0, 0, 200));
     const Suit suits[4] = {Suit::Spades, Suit::Hearts, Suit::Clovers, Suit::Diamonds};
     for (int i = 0; i < 4; ++i) {
@@ -136,9 +142,11 @@ void bank(QPainter& painter) {
     painter.drawPolygon(QPolygonF({QPointF(386, 232), QPointF(448, 204), QPointF(510, 232)}));
     painter.setBrush(stone.darker(110));
     painter.drawRect(QRectF(386, 232, 124, 10));
-    painter.setFont(font(10));
+    // The gable narrows upwards: the word keeps to its wider lower part.
     painter.setPen(QColor(70, 60, 50));
-    painter.drawText(QRectF(386, 214, 124, 18), Qt::AlignCenter, QStringLiteral("BANK"));
+    drawFitted(painter, QRectF(406, 214, 84, 18), Qt::AlignCenter,
+               QCoreApplication::translate("Pictures", "BANK", "carved over the bank's door"), 10,
+               lettering());
     painter.setPen(QPen(edge, 1));
     for (int i = 0; i < 4; ++i) {
         const qreal x = 400 + i * 28;
