@@ -19,18 +19,10 @@ namespace casino {
 
 // Card numbers by suit and rank, for reading the dealt hands at a glance: the spades are 1 to 13,
 // then come the hearts, the clovers and the diamonds.
-inline int S(int rank) {
-    return rank;
-}
-inline int H(int rank) {
-    return 13 + rank;
-}
-inline int C(int rank) {
-    return 26 + rank;
-}
-inline int D(int rank) {
-    return 39 + rank;
-}
+inline constexpr auto S = [](int rank) { return rank; };
+inline constexpr auto H = [](int rank) { return 13 + rank; };
+inline constexpr auto C = [](int rank) { return 26 + rank; };
+inline constexpr auto D = [](int rank) { return 39 + rank; };
 
 // A hand that the player loses at the stand: 10 + 7 against the dealer's 9 + 10.
 inline const QList<int> LosingHand = {S(10), H(7), D(9), C(10)};

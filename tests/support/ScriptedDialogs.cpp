@@ -3,6 +3,8 @@
 
 #include "ScriptedDialogs.h"
 
+#include <utility>
+
 ScriptedDialogs& ScriptedDialogs::answerInput(const QString& text) {
     inputAnswers_.push_back(text);
     return *this;
@@ -18,32 +20,30 @@ void ScriptedDialogs::message(const QString& text) {
     if (whileOpen) whileOpen();
 }
 
+namespace {
+
+// The next scripted answer; none left is a cancel or a No, and counted.
+template <typename T> T nextAnswer(std::deque<T>& answers, int& unscripted) {
+    if (answers.empty()) return ++unscripted, T{};
+    T answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
 QString ScriptedDialogs::input(const QString& prompt, const QString& title) {
     inputs_.append({prompt, title});
     if (whileOpen) whileOpen();
-    if (inputAnswers_.empty()) {
-        ++unscripted_;
-        return QString();
-    }
-    QString answer = inputAnswers_.front();
-    inputAnswers_.pop_front();
-    return answer;
+    return nextAnswer(inputAnswers_, unscripted_);
 }
 
 bool ScriptedDialogs::confirm(const QString& text) {
     questions_.append(text);
     if (whileOpen) whileOpen();
-    if (confirmAnswers_.empty()) {
-        ++unscripted_;
-        return false;
-    }
-    const bool answer = confirmAnswers_.front();
-    confirmAnswers_.pop_front();
-    return answer;
+    return nextAnswer(confirmAnswers_, unscripted_);
 }
 
 QStringList ScriptedDialogs::takeMessages() {
-    QStringList taken = messages_;
-    messages_.clear();
-    return taken;
+    return std::exchange(messages_, {});
 }

@@ -4,9 +4,9 @@
 #include "TestGame.h"
 
 #include "game/Records.h"
+#include "game/SaveFolders.h"
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QMouseEvent>
 #include <QTest>
@@ -43,15 +43,9 @@ void overhear(QAccessibleEvent* event) {
 
 TestGame::TestGame() {
     QVERIFY2(dir_.isValid(), "no temporary program folder");
-    // The delivered save folders, copied so the test may change them.
-    const QDir delivered(QStringLiteral(VANTRELL_DELIVERED_FILES_DIR));
-    for (const QString& sub : {QStringLiteral("TempFiles"), QStringLiteral("Slot1"),
-                               QStringLiteral("Slot2"), QStringLiteral("Slot3")}) {
-        QDir().mkpath(dir_.path() + "/Files/" + sub);
-        for (const QString& file : QDir(delivered.filePath(sub)).entryList(QDir::Files))
-            QFile::copy(delivered.filePath(sub + "/" + file),
-                        dir_.path() + "/Files/" + sub + "/" + file);
-    }
+    // The delivered save folders, copied as an installed game copies them, so the test may
+    // change them.
+    QCOMPARE(game::openSaveFolder(VANTRELL_SOURCE_DIR, dir_.path() + "/Files"), QString());
     QFile::link(QStringLiteral(VANTRELL_GRAPHICS_DIR), dir_.path() + "/Graphics");
     game_ = std::make_unique<app::Game>(
         game::GameContext{game::ProgramFolder(dir_.path()), dialogs, random, true});
@@ -100,13 +94,12 @@ int TestGame::integer(const char* gameName) const {
 }
 
 void TestGame::setCurrentGame(int slot, int money, int bank, const QString& name) {
-    const QByteArray slotDir = "\\Files\\Slot" + QByteArray::number(slot);
-    writeBytes("\\Files\\TempFiles\\CurrentSlot.txt", game::integerRecordBytes(std::int16_t(slot)));
-    writeBytes("\\Files\\TempFiles\\CurrentMoney.txt", game::integerRecordBytes(std::int16_t(money)));
-    writeBytes("\\Files\\TempFiles\\CurrentBank.txt", game::integerRecordBytes(std::int16_t(bank)));
-    writeBytes((slotDir + "\\Name.txt").constData(), game::textRecordBytes(name));
-    writeBytes((slotDir + "\\Money.txt").constData(), game::integerRecordBytes(std::int16_t(money)));
-    writeBytes((slotDir + "\\Bank.txt").constData(), game::integerRecordBytes(std::int16_t(bank)));
+    const QByteArray dir = "\\Files\\Slot" + QByteArray::number(slot) + "\\";
+    for (const auto& [file, value] : {std::pair{QByteArray(game::CurrentSlotFile), slot},
+                                      {game::CurrentMoneyFile, money}, {dir + "Money.txt", money},
+                                      {game::CurrentBankFile, bank}, {dir + "Bank.txt", bank}})
+        writeInteger(file.constData(), std::int16_t(value));
+    writeBytes((dir + "Name.txt").constData(), game::textRecordBytes(name));
 }
 
 void TestGame::click(QWidget* control) {

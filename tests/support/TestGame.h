@@ -37,7 +37,6 @@ class TestGame {
     // layer passed it on; one said while its screen was hidden starts with "(unseen) ".
     QStringList& heard();
 
-    app::Game& game() { return *game_; }
     ui::ScreenModel& screens() { return game_->screens(); }
     QString folder() const { return dir_.path(); }
     QString path(const char* gameName) const;
