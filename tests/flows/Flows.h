@@ -15,10 +15,12 @@
 #include "town/LocationsScreen.h"
 #include "town/SleepDialog.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QWindow>
 
 using namespace casino;
 using ui::ScreenId;
@@ -46,4 +48,20 @@ inline void goTo(TestGame& t, int place) {
     auto* town = t.open<town::LocationsScreen>(ScreenId::Locations);
     town->lstLocations->setCurrentRow(place);
     TestGame::click(town->imgGo);
+}
+
+// Keys as the player presses them, to whatever has the keyboard in the window in front; the
+// desktop hands the keyboard to the window in front, the sleep dialog included.
+inline void press(TestGame& t, std::initializer_list<QKeyCombination> keys) {
+    for (QKeyCombination key : keys) {
+        QWidget* window = t.screens().screen(*t.screens().visibleScreen())->window();
+        if (QApplication::activeWindow() != window) {
+            window->windowHandle()->requestActivate();
+            QTRY_COMPARE(QApplication::activeWindow(), window);
+        }
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : window, key.key(), key.keyboardModifiers());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
 }
