@@ -60,12 +60,13 @@ class ScreenReaderTest : public QObject {
             << QStringList{dealt, "You draw King of Clubs: 15.",
                            "The dealer turns up Nine of Diamonds: 19. You lose.",
                            "The table is clear. Cash $400."};
-        QTest::newRow("the dealer draws and busts")
-            << QList{S(10), H(8), D(6), C(10), S(9)} << "S"
-            << QStringList{"You have Ten of Spades and Eight of Hearts: 18. The dealer shows Ten "
-                           "of Clubs. Bet $100, cash $400.",
-                           "The dealer turns up Six of Diamonds and draws Nine of Spades: 25. "
-                           "You win.", "The table is clear. Cash $600."};
+        QTest::newRow("the dealer draws three and busts")
+            << QList{S(10), H(8), D(2), C(3), H(10), C(2), D(10)} << "S"
+            << QStringList{"You have Ten of Spades and Eight of Hearts: 18. The dealer shows "
+                           "Three of Clubs. Bet $100, cash $400.",
+                           "The dealer turns up Two of Diamonds and draws Ten of Hearts, Two of "
+                           "Clubs and Ten of Diamonds: 27. You win.",
+                           "The table is clear. Cash $600."};
         QTest::newRow("double down, bust")
             << QList{S(10), H(6), D(10), C(8), S(13)} << "D"
             << QStringList{"You have Ten of Spades and Six of Hearts: 16. The dealer shows Eight "
