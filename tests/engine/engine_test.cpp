@@ -30,6 +30,15 @@ QString name(Outcome outcome) {
 
 } // namespace
 
+// A hand by rank in draw order, the player's hits, then the totals, the dealer's draws between
+// them, and the outcome of the stand.
+struct Hand {
+    QList<int> cards;
+    int hits, player, draws, dealer;
+    QString outcome;
+};
+Q_DECLARE_METATYPE(Hand)
+
 class EngineTest : public QObject {
     Q_OBJECT
   private slots:
@@ -97,63 +106,51 @@ class EngineTest : public QObject {
     // Whole hands by rank in draw order: the player hits, then the dealer plays (drawing below
     // 18 with aces high at the first look, at most three cards) and the stand is decided.
     void hand_data() {
-        QTest::addColumn<QList<int>>("cards");
-        QTest::addColumn<int>("hits");
-        QTest::addColumn<int>("player");
-        QTest::addColumn<int>("draws");
-        QTest::addColumn<int>("dealer");
-        QTest::addColumn<QString>("outcome");
-        auto row = [](const char* name, QList<int> cards, int hits, int player, int draws,
-                      int dealer, const char* outcome) {
-            QTest::newRow(name) << cards << hits << player << draws << dealer << QString(outcome);
-        };
-        row("ace + 7 stands", {12, 8, 1, 7}, 0, 18, 0, 18, "Draw");
-        row("ace + king stands", {11, 13, 1, 13}, 0, 20, 0, 21, "Loss");
-        row("10 + 7 draws and busts", {10, 9, 10, 7, 5}, 0, 19, 1, 22, "Win");
-        row("ace + 6 draws", {10, 8, 1, 6, 2}, 0, 18, 1, 19, "Loss");
-        row("ace + ace draws, 11 draws", {10, 9, 1, 1, 9, 7}, 0, 19, 2, 18, "Win");
-        row("ace + 6 + ace: both drop", {10, 7, 1, 6, 1, 10}, 0, 17, 2, 18, "Loss");
-        row("five cards stop at 14", {10, 5, 2, 3, 2, 4, 3, 2}, 0, 15, 3, 14, "Win");
-        row("five cards, equal", {10, 4, 2, 3, 2, 4, 3, 2}, 0, 14, 3, 14, "Draw");
-        row("dealer bust beats 12", {2, 10, 10, 6, 13}, 0, 12, 1, 26, "Win");
-        row("two-card 21, three-card 21", {1, 13, 10, 5, 6}, 0, 21, 1, 21, "Draw");
-        row("ace + ace: both drop", {1, 1, 10, 8}, 0, 2, 0, 18, "Loss");
-        row("hit to 21 goes on", {5, 6, 9, 9, 10}, 1, 21, 0, 18, "Win");
-        row("king + queen + ace + ace", {13, 12, 10, 8, 1, 1}, 2, 22, 0, 18, "None");
-        row("ace + ace + 9", {1, 1, 10, 8, 9}, 1, 11, 0, 18, "Loss");
-        row("bust, dealer busts equal", {10, 2, 10, 6, 13, 6}, 1, 22, 1, 22, "Draw");
-        row("bust, dealer busts lower", {10, 6, 10, 6, 13, 6}, 1, 26, 1, 22, "None");
-        row("sixth card, the dealer's too", {2, 3, 10, 6, 2, 3, 4, 5}, 4, 19, 1, 21, "Loss");
-        row("sixth card busts", {2, 3, 10, 6, 5, 4, 6, 13}, 4, 30, 1, 26, "None");
+        QTest::addColumn<Hand>("hand");
+        auto row = [](const char* name, Hand hand) { QTest::newRow(name) << hand; };
+        row("ace + 7 stands", {{12, 8, 1, 7}, 0, 18, 0, 18, "Draw"});
+        row("ace + king stands", {{11, 13, 1, 13}, 0, 20, 0, 21, "Loss"});
+        row("10 + 7 draws and busts", {{10, 9, 10, 7, 5}, 0, 19, 1, 22, "Win"});
+        row("ace + 6 draws", {{10, 8, 1, 6, 2}, 0, 18, 1, 19, "Loss"});
+        row("ace + ace draws, 11 draws", {{10, 9, 1, 1, 9, 7}, 0, 19, 2, 18, "Win"});
+        row("ace + 6 + ace: both drop", {{10, 7, 1, 6, 1, 10}, 0, 17, 2, 18, "Loss"});
+        row("five cards stop at 14", {{10, 5, 2, 3, 2, 4, 3, 2}, 0, 15, 3, 14, "Win"});
+        row("five cards, equal", {{10, 4, 2, 3, 2, 4, 3, 2}, 0, 14, 3, 14, "Draw"});
+        row("dealer bust beats 12", {{2, 10, 10, 6, 13}, 0, 12, 1, 26, "Win"});
+        row("two-card 21, three-card 21", {{1, 13, 10, 5, 6}, 0, 21, 1, 21, "Draw"});
+        row("ace + ace: both drop", {{1, 1, 10, 8}, 0, 2, 0, 18, "Loss"});
+        row("hit to 21 goes on", {{5, 6, 9, 9, 10}, 1, 21, 0, 18, "Win"});
+        row("king + queen + ace + ace", {{13, 12, 10, 8, 1, 1}, 2, 22, 0, 18, "None"});
+        row("ace + ace + 9", {{1, 1, 10, 8, 9}, 1, 11, 0, 18, "Loss"});
+        row("bust, dealer busts equal", {{10, 2, 10, 6, 13, 6}, 1, 22, 1, 22, "Draw"});
+        row("bust, dealer busts lower", {{10, 6, 10, 6, 13, 6}, 1, 26, 1, 22, "None"});
+        row("sixth card, the dealer's too", {{2, 3, 10, 6, 2, 3, 4, 5}, 4, 19, 1, 21, "Loss"});
+        row("sixth card busts", {{2, 3, 10, 6, 5, 4, 6, 13}, 4, 30, 1, 26, "None"});
     }
     void hand() {
-        QFETCH(QList<int>, cards);
-        QFETCH(int, hits);
-        QFETCH(int, player);
-        QFETCH(int, draws);
-        QFETCH(int, dealer);
-        QFETCH(QString, outcome);
-        HandState hand = dealt(cards);
+        QFETCH(Hand, hand);
+        const auto& [cards, hits, player, draws, dealer, outcome] = hand;
+        HandState state = dealt(cards);
         for (int hit = 1; hit <= hits; ++hit) {
-            const HitReport report = PlayerHit(hand);
-            QCOMPARE(hand.PlayerRanks(2 + hit), cards[3 + hit]);
+            const HitReport report = PlayerHit(state);
+            QCOMPARE(state.PlayerRanks(2 + hit), cards[3 + hit]);
             QCOMPARE(report.bust, hit == hits && player > 21);
             QCOMPARE(report.sixthCard, hit == 4);
         }
         // The sixth card moves neither counter; every other card moves both.
-        QCOMPARE(hand.NextPlayerSlot, std::min(3 + hits, 6));
-        QCOMPARE(hand.NextCard, 5 + std::min(hits, 3));
-        const StandReport report = Stand(hand);
-        QCOMPARE(hand.PlayerTotal, player);
+        QCOMPARE(state.NextPlayerSlot, std::min(3 + hits, 6));
+        QCOMPARE(state.NextCard, 5 + std::min(hits, 3));
+        const StandReport report = Stand(state);
+        QCOMPARE(state.PlayerTotal, player);
         QCOMPARE(report.dealerDraws, draws);
-        QCOMPARE(hand.DealerTotal, dealer);
+        QCOMPARE(state.DealerTotal, dealer);
         QCOMPARE(name(report.outcome), outcome);
         // The dealer's draws follow the player's cards in the one shared sequence.
         const int first = 4 + std::min(hits, 3);
         for (int slot = 1; slot <= 6; ++slot)
-            QCOMPARE(hand.DealerRanks(slot), slot <= 2           ? cards[slot + 1]
-                                             : slot <= 2 + draws ? cards[first + slot - 3]
-                                                                 : 0);
+            QCOMPARE(state.DealerRanks(slot), slot <= 2           ? cards[slot + 1]
+                                              : slot <= 2 + draws ? cards[first + slot - 3]
+                                                                  : 0);
     }
 };
 
