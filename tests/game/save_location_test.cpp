@@ -13,6 +13,14 @@
 class SaveLocationTest : public QObject {
     Q_OBJECT
 
+    // A run's folder, where "@" in the arguments leads, with a plain file where a save folder
+    // cannot be made.
+    static bool inFolder(const QTemporaryDir& dir, QStringList& arguments) {
+        for (QString& argument : arguments)
+            argument.replace('@', dir.path());
+        return QFile(dir.path() + "/file").open(QIODevice::WriteOnly);
+    }
+
     static QByteArray bytes(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : "(missing)";
@@ -70,7 +78,6 @@ class SaveLocationTest : public QObject {
         row("a folder of one's own", {"--saves", "@/mine"}, -1, "", "vantrell");
         row("help", {"-h"}, 0, "--saves <folder>");
         row("help with Qt's options", {"--help-all"}, 0, "--platform <platformName[:options]>");
-        row("the same with one dash", {"-help-all"}, 0, "--platform <platformName[:options]>");
         row("version", {"--version", "-platform", "offscreen"}, 0, "Vantrell 1.0\n");
         row("a mistyped option", {"--save", "@/x"}, 1, "vantrell: Unknown option 'save'.");
         row("a short option run together", {"-plat"}, 1, "Unknown option 'plat'.");
@@ -84,12 +91,9 @@ class SaveLocationTest : public QObject {
         QFETCH(QString, said);
         QFETCH(QString, forQt);
         const QTemporaryDir dir;
-        QFile file(dir.path() + "/file");
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(inFolder(dir, arguments));
         QCoreApplication::setApplicationName("Vantrell");
         QCoreApplication::setApplicationVersion("1.0");
-        for (QString& argument : arguments)
-            argument.replace('@', dir.path());
         const app::Launch launch =
             app::readCommandLine(QStringList{"vantrell"} + arguments, dir.path(), dir.path());
         QCOMPARE(launch.exitStatus.value_or(-1), status);
@@ -137,15 +141,12 @@ class SaveLocationTest : public QObject {
         QFETCH(int, status);
         QFETCH(QString, said);
         const QTemporaryDir dir;
-        QFile file(dir.path() + "/file");
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(inFolder(dir, arguments));
         const QString leftover = dir.path() + "/saves/Slot1/Money.txt.Ab12Cd";
         QVERIFY(QDir().mkpath(dir.path() + "/saves/Slot1") &&
                 QFile(leftover).open(QIODevice::WriteOnly));
         const QStringList before =
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        for (QString& argument : arguments)
-            argument.replace('@', dir.path());
         QProcess game;
         game.setWorkingDirectory(dir.path());
         game.setEnvironment(
