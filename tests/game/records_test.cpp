@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "game/Records.h"
+#include "support/TestGame.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -20,10 +21,6 @@ class RecordsTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
     const QString path = dir.filePath("Record.txt");
-    QByteArray bytes() const {
-        QFile file(path);
-        return file.open(QFile::ReadOnly) ? file.readAll() : "<none>";
-    }
 
   private slots:
     // A save file's bytes, and what reading them gives: as a number, or (the rows whose tag
@@ -66,16 +63,16 @@ class RecordsTest : public QObject {
             {-32768, "-32768\r\n"}, {100, "100\r\n"}, {0, "0\r\n"}};
         for (const auto& [value, record] : numbers) {
             QVERIFY(!WriteIntegerRecord(path, value));
-            QCOMPARE(bytes(), record);
+            QCOMPARE(fileBytes(path), record);
         }
         for (const QString name : {"(Nobody)", "  Smith, John  ", "Zo\u00eb"}) {
             QVERIFY(!WriteTextRecord(path, name));
-            QCOMPARE(bytes(), '"' + name.toLatin1() + "\"\r\n");
+            QCOMPARE(fileBytes(path), '"' + name.toLatin1() + "\"\r\n");
             QCOMPARE(outcome(ReadTextRecord(path)), name);
         }
         // Text a save file cannot hold as it is is refused, and the old record stays.
         for (const QString name : {"Ann \"Ace\"", "Ann\nBob", "\u0412\u043b\u0430\u0434"})
-            QVERIFY(WriteTextRecord(path, name) && bytes() == "\"Zo\xeb\"\r\n");
+            QVERIFY(WriteTextRecord(path, name) && fileBytes(path) == "\"Zo\xeb\"\r\n");
         QVERIFY(WriteIntegerRecord(dir.filePath("No folder/Bank.txt"), 5));
     }
 };

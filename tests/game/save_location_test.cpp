@@ -3,6 +3,7 @@
 
 #include "app/CommandLine.h"
 #include "game/SaveFolders.h"
+#include "support/TestGame.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -19,11 +20,6 @@ class SaveLocationTest : public QObject {
         for (QString& argument : arguments)
             argument.replace('@', dir.path());
         return QFile(dir.path() + "/file").open(QIODevice::WriteOnly);
-    }
-
-    static QByteArray bytes(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : "(missing)";
     }
 
   private slots:
@@ -55,8 +51,8 @@ class SaveLocationTest : public QObject {
         QVERIFY(played.open(QIODevice::WriteOnly) && played.write("750\r\n") == 5 && played.flush());
         QCOMPARE(game::openSaveFolder(dir.path(), saves), QString());
         for (const char* name : {"Slot1/Name.txt", "Slot2/Bank.txt", "TempFiles/CurrentSlot.txt"})
-            QCOMPARE(bytes(saves + name), bytes(delivered + name));
-        QCOMPARE(bytes(saves + "Slot2/Money.txt"), "750\r\n");
+            QCOMPARE(fileBytes(saves + name), fileBytes(delivered + name));
+        QCOMPARE(fileBytes(saves + "Slot2/Money.txt"), "750\r\n");
     }
 
     // What the command line asks for: Qt's own options are handed on to Qt in the form it reads,

@@ -3,6 +3,7 @@
 
 #include "engine/Cards.h"
 #include "game/Paths.h"
+#include "support/TestGame.h"
 #include "ui/GifReader.h"
 
 #include <QDirIterator>
@@ -53,11 +54,6 @@ const QStringList wordPictures = QString("Background Dealer Player HitButton Sta
                                      .split(' ');
 const QStringList sameInGerman = {"StartButton", "LocationsBG"};
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QFile::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The mean colour of an area of a card's face.
 QRgb mean(const char* suit, int rank, const QRect& area) {
     const QImage face(program.path(engine::CardFacePath(suit, std::int16_t(rank))));
@@ -100,7 +96,7 @@ class PicturesTest : public QObject {
                 QCOMPARE(QFile::exists(german), !sameInGerman.contains(name));
                 if (sameInGerman.contains(name)) continue;
                 QCOMPARE(QImage(german).size(), QImage(english).size());
-                QVERIFY2(contents(german) != contents(english), qPrintable(german));
+                QVERIFY2(fileBytes(german) != fileBytes(english), qPrintable(german));
             }
     }
 
@@ -121,7 +117,7 @@ class PicturesTest : public QObject {
             const QString built = files.next();
             const QString drawn =
                 folder.filePath("Graphics" + built.mid(strlen(VANTRELL_GRAPHICS_DIR)));
-            QVERIFY2(contents(built) == contents(drawn), qPrintable(built));
+            QVERIFY2(fileBytes(built) == fileBytes(drawn), qPrintable(built));
         }
         QVERIFY(compared > 200);
     }

@@ -41,6 +41,11 @@ void overhear(QAccessibleEvent* event) {
 
 } // namespace
 
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
 TestGame::TestGame() {
     QVERIFY2(dir_.isValid(), "no temporary program folder");
     // The delivered save folders, copied as an installed game copies them, so the test may
@@ -76,8 +81,7 @@ void TestGame::writeBytes(const char* gameName, const QByteArray& bytes) {
 
 QByteArray TestGame::bytes(const char* gameName) const {
     QFile file(path(gameName));
-    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void TestGame::writeInteger(const char* gameName, std::int16_t value) {

@@ -18,6 +18,9 @@
 
 class QWidget;
 
+// A file's bytes, or "(missing)" when it cannot be read.
+QByteArray fileBytes(const QString& path);
+
 // The whole game in a temporary program folder: the delivered empty slots, the generated
 // pictures, scripted dialogs, chosen cards and timers that only tick when a test fires them.
 //
