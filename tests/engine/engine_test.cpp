@@ -68,7 +68,6 @@ class EngineTest : public QObject {
         card(14, "Hearts\\HeartsAce.GIF");
         card(26, "Hearts\\HeartsKing.GIF");
         card(27, "Clovers\\CloversAce.GIF");
-        card(37, "Clovers\\CloversJack.GIF");
         card(40, "Diamonds\\DiamondsAce.GIF");
         row("back at 0", 0.0f, 3, "Back.GIF");
         row("x3 below 1.5", 0.4999f, 3, "Back.GIF");
