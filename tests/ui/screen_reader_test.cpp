@@ -4,6 +4,7 @@
 // What a screen reader finds at the table after a deal: every shown control named for what it
 // is and nothing empty read out; then what it is told of whole hands, as they are played.
 #include "CasinoHelpers.h"
+#include "ui/Language.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -30,6 +31,8 @@ void walk(QAccessibleInterface* node, QStringList& out) {
 class ScreenReaderTest : public QObject {
     Q_OBJECT
   private slots:
+    void cleanup() { ui::useLanguage("en"); }
+
     void tableAfterADealtHand() {
         TestGame t;
         auto* table = sitDown(t, 500);
@@ -48,7 +51,8 @@ class ScreenReaderTest : public QObject {
 
     // What a blind player hears of whole hands at the casino, from arriving to the reset: what
     // each click did, in one go, and the cash when the display shows it. Moves: H hit, S stand,
-    // D double down.
+    // D double down. A row named "German" is played in German: each card named in the German
+    // order, the dealer's draws listed as German lists them.
     void heardAtTheCasino_data() {
         QTest::addColumn<QList<int>>("cards");
         QTest::addColumn<QString>("moves");
@@ -81,14 +85,24 @@ class ScreenReaderTest : public QObject {
                            "You draw Two of Clubs: 12.",
                            "You draw Two of Diamonds, a sixth card: 14. You win.",
                            "The table is clear. Cash $600."};
+        QTest::newRow("German: hit, stand, the dealer draws three")
+            << QList{S(2), H(3), D(2), C(3), C(13), H(10), C(2), D(10)} << "HS"
+            << QStringList{"Du hast Pik-Zwei und Herz-Drei: 5. Der Croupier zeigt Kreuz-Drei. "
+                           "Einsatz 100 $, Bargeld 400 $.",
+                           "Du bekommst Kreuz-König: 15.",
+                           "Der Croupier deckt Karo-Zwei auf und zieht Herz-Zehn, Kreuz-Zwei und "
+                           "Karo-Zehn: 27. Gewonnen.",
+                           "Der Tisch ist abgeräumt. Bargeld 600 $."};
     }
     void heardAtTheCasino() {
         QFETCH(QList<int>, cards);
         QFETCH(QString, moves);
         QFETCH(QStringList, heard);
+        const bool german = QByteArrayView(QTest::currentDataTag()).startsWith("German");
+        ui::useLanguage(german ? "de" : "en");
         TestGame t;
         auto* table = sitDown(t, 500);
-        QCOMPARE(t.heard(), QStringList{"Cash $500."});
+        QCOMPARE(t.heard(), QStringList{german ? "Bargeld 500 $." : "Cash $500."});
         t.heard().clear();
         dealCards(t, table, "100", cards);
         for (QChar move : moves)
