@@ -12,6 +12,8 @@
 //                                OUT/man/man6/vantrell.6 and OUT/man/<language>/man6/vantrell.6
 //   vantrell-words --extract ENGLISH FILE   the English pieces as C++ that lupdate reads
 
+#include "ui/Language.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -50,11 +52,10 @@ struct Language {
 
 std::vector<Language> languages() {
     std::vector<Language> found;
-    const QDir i18n(QStringLiteral(":/i18n"));
-    for (const QString& file :
-         i18n.entryList({QStringLiteral("vantrell_*.qm")}, QDir::Files, QDir::Name)) {
-        Language language{file.mid(9, file.size() - 9 - 3), std::make_unique<QTranslator>()};
-        if (language.words->load(i18n.filePath(file))) found.push_back(std::move(language));
+    for (const QString& code : ui::translatedLanguages()) {
+        Language language{code, std::make_unique<QTranslator>()};
+        if (language.words->load(QStringLiteral(":/i18n/vantrell_%1.qm").arg(code)))
+            found.push_back(std::move(language));
     }
     return found;
 }
